@@ -1,0 +1,14 @@
+#include "model/card.h"
+
+namespace tarvix {
+
+const char* const rank_tokens[13] = {"2", "3", "4", "5", "6", "7", "8",
+                                     "9", "10", "J", "Q", "K", "A"};
+
+std::string convert2card(const int& temp) {
+  if (temp < 1 || temp > cards_in_pack) return {};
+  static const char suit_letters[] = {'c', 'd', 'h', 's'};
+  return std::string(rank_tokens[rank_index(temp)]) + suit_letters[suit_index(temp)];
+}
+
+}  // namespace tarvix

@@ -1,0 +1,25 @@
+// Card numbers and card texts.
+//
+// A card is 1..52, rank-major (two .. ace) and suit-minor (clubs, diamonds,
+// hearts, spades); 0 means "no card". The natural order of the numbers is the
+// order the toss for the first dealer uses.
+#pragma once
+
+#include <string>
+
+namespace tarvix {
+
+constexpr int no_card = 0;
+constexpr int cards_in_pack = 52;
+
+constexpr int rank_index(int card) { return (card - 1) / 4; }  // 0 = two .. 12 = ace
+constexpr int suit_index(int card) { return (card - 1) % 4; }  // 0 = clubs .. 3 = spades
+
+// The card's text: rank token ("2".."10", "J", "Q", "K", "A") and suit letter.
+// Anything outside 1..52 gives the empty text.
+std::string convert2card(const int& temp);
+
+// The rank tokens in ascending order, "2" .. "A".
+extern const char* const rank_tokens[13];
+
+}  // namespace tarvix

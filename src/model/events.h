@@ -1,0 +1,105 @@
+// The game's own focus and timers.
+//
+// The turn passes round the table by giving the focus to seat lights and
+// buttons, and the timers pace it. None of this is left to a windowing
+// toolkit: a focus request waits until the running handler has returned and
+// is delivered in request order; a timer tick is delivered only when no focus
+// change is waiting. Time comes from a clock the host gives.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+
+#include "model/elements.h"
+
+namespace tarvix {
+
+using Millis = std::int64_t;
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual Millis now() const = 0;
+};
+
+// Tests and the simulator: time moves only when told to.
+class VirtualClock : public Clock {
+ public:
+  Millis now() const override { return now_; }
+  void set(Millis t) {
+    if (t > now_) now_ = t;
+  }
+  void advance(Millis ms) { now_ += ms; }
+
+ private:
+  Millis now_ = 0;
+};
+
+enum class TimerId { roundtimer, Timer1 };
+
+constexpr Millis roundtimer_interval = 2000;
+constexpr Millis timer1_interval = 13000;
+
+class Events {
+ public:
+  explicit Events(const Clock& clock) : clock_(clock) {}
+
+  struct FocusRequest {
+    Element element;
+    // A turn is given even when the element already holds the focus: its
+    // GotFocus handler is the turn and must run.
+    bool turn;
+  };
+
+  Element focus() const { return focus_; }
+  void request_focus(Element e, bool turn = false) { pending_.push_back({e, turn}); }
+  bool focus_pending() const { return !pending_.empty(); }
+  FocusRequest take_focus_request();
+  void set_focus(Element e) { focus_ = e; }
+  void drop_focus_requests() { pending_.clear(); }
+
+  // Enabling a running timer changes nothing; enabling a stopped one starts
+  // a whole new interval.
+  void enable(TimerId id, bool on);
+  bool enabled(TimerId id) const { return timer(id).enabled; }
+  // When the next tick is due, if any timer runs.
+  std::optional<Millis> next_due() const;
+  // The earliest tick due by now, rescheduled one interval on.
+  std::optional<TimerId> take_due_tick();
+
+ private:
+  struct Timer {
+    Millis interval;
+    bool enabled = false;
+    Millis due = 0;
+  };
+  Timer& timer(TimerId id) { return id == TimerId::roundtimer ? round_ : pause_; }
+  const Timer& timer(TimerId id) const { return id == TimerId::roundtimer ? round_ : pause_; }
+
+  const Clock& clock_;
+  Element focus_ = no_element;
+  std::deque<FocusRequest> pending_;
+  Timer round_{roundtimer_interval};
+  Timer pause_{timer1_interval};
+};
+
+}  // namespace tarvix
+
+namespace tarvix {
+
+// The app: the machine's monotonic clock, optionally running faster than
+// real time (a soak plays a whole tournament in minutes).
+class SteadyClock : public Clock {
+ public:
+  explicit SteadyClock(double speed = 1.0);
+  Millis now() const override;
+  // How long the host waits in real time for the game time to reach t.
+  Millis real_wait_until(Millis t) const;
+
+ private:
+  double speed_;
+  std::int64_t start_ns_;
+};
+
+}  // namespace tarvix
