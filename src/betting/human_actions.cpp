@@ -1,1 +1,203 @@
+// The human's turn and the bet panel: Call, Raise, Check, Fold, Bet It and
+// Enter in the amount box, Sit Out, and the keys that show the winner.
+#include <algorithm>
+#include <cmath>
+
+#include "betting/amount.h"
 #include "model/table.h"
+#include "model/text.h"
+
+namespace tarvix {
+
+namespace {
+constexpr int key_f9 = 120;
+constexpr int key_f10 = 121;
+constexpr int key_enter = 13;
+}  // namespace
+
+void Table::Command5_GotFocus() {
+  if (gameover) return;
+  timer_off(TimerId::roundtimer);
+
+  bool opponent_left = false;
+  for (int s = 2; s <= seats; ++s) opponent_left = opponent_left || p(s).Active;
+  if (!opponent_left) {
+    bet_panel_hide();
+    give_focus(Command2);
+    timer_off(TimerId::roundtimer);
+    timer_off(TimerId::Timer1);
+    display.set_visible(Label24, true);
+    display.set_opaque(Label24, true);
+    display.set_color(Label24, ColorRole::back, 0xFF);
+    display.set_color(Label24, ColorRole::fore, 0xFFFF);
+    display.set_font_size(Label24, 14);
+    display.set_caption(Label24, "Congratulations You Won The Tournament");
+    closer = 1;
+    finish = Finish::won;
+  }
+
+  if (all_others_folded(human)) {
+    for (int s = 1; s <= seats; ++s) p(s).handrank = s == human ? 1 : 7;
+    zero_total_bets();
+    bet_panel_hide();
+    timer_off(TimerId::roundtimer);
+    give_focus(Command2);
+    evaluate_winner();
+  }
+  // The showdown has been held: no turn is opened after it.
+  if (gameover) return;
+
+  const Chips call = amount_to_call();
+  display.set_caption(Command5, number_text(call));
+  display.set_caption(Command6, number_text(call + 2 * limits));
+
+  player& q = p(human);
+  if (!q.sittingout && !q.fold) {
+    highlight_seat(human, true);
+    for (Element e : {Command5, Command6, Command7, Command8, Command11, Text2, Shape12})
+      display.set_visible(e, true);
+    display.set_visible(Command7, call <= 0);
+    display.set_visible(Command5, call > 0);
+  }
+  if (!q.Active || q.sittingout) q.fold = true;
+  if (q.fold || q.allin) human_passes_on();
+}
+
+void Table::human_passes_on() {
+  bet_panel_hide();
+  street_end_check(human);
+  bet_panel_hide();
+  // Like a computer seat that cannot act, the big blind still closes the
+  // street for the others while nobody has raised.
+  if (!raiser && p(6).dealer == 1) big_blind_closing_rule(human);
+  if (!gameover) {
+    focuser = human;
+    Command4_Click();
+  }
+}
+
+void Table::human_after_action(bool folding) {
+  bet_panel_hide();
+  // A fold takes effect before anything that it ends: a folded human neither
+  // sees the next card nor competes at the showdown.
+  if (folding) p(human).fold = true;
+  street_end_check(human);
+  if (all_others_folded(human)) p(human).handrank = 1;
+  if (!gameover) {
+    Command4_Click();
+    if (!folding) focuser = human;
+  }
+  if (!raiser && p(6).dealer == 1) big_blind_closing_rule(human);
+}
+
+void Table::human_stake(Chips amount) {
+  player& q = p(human);
+  q.bet = std::clamp<Chips>(amount, 0, std::max<Chips>(q.prize, 0));
+  q.totalbet += q.bet;
+  q.prize -= q.bet;
+  if (q.prize <= 0) {
+    display.set_caption(Label13, "All in");
+    q.allin = true;
+  } else {
+    display.set_caption(Label13, number_text(q.prize));
+  }
+  currentbet = std::max(currentbet, q.totalbet);
+  pot += q.bet;
+  display.set_caption(potlabel, number_text(pot));
+  chips_player_show(q.bet, human);
+}
+
+void Table::Command5_Click() {
+  human_stake(amount_to_call());
+  human_after_action(false);
+}
+
+void Table::Command7_Click() {
+  show_stack_or_all_in();
+  human_after_action(false);
+}
+
+void Table::Command8_Click() {
+  show_stack_or_all_in();
+  bet_panel_hide();
+  hide_card_slots(human);
+  human_after_action(true);
+}
+
+void Table::show_stack_or_all_in() {
+  player& q = p(human);
+  if (q.prize <= 0) {
+    display.set_caption(Label13, "All in");
+    q.allin = true;
+  } else {
+    display.set_caption(Label13, number_text(q.prize));
+  }
+}
+
+void Table::human_raised(bool seventh_street_too) {
+  bet_panel_hide();
+  if (!gameover) {
+    focuser = human;
+    Command4_Click();
+  }
+  move_closing_seat(human, seventh_street_too);
+}
+
+void Table::Command6_Click() {
+  human_stake(amount_to_call() + 2 * limits);
+  human_raised(true);
+}
+
+void Table::Command11_Click() {
+  const Chips call = amount_to_call();
+  p(human).bet = call;
+  const std::string& typed = amount_text;
+  const double value = numeric_value(typed);
+  const bool accepted = !typed.empty() && static_cast<double>(call) <= value &&
+                        static_cast<double>(call + 2 * limits) <= value;
+  if (!accepted) return;
+  Chips stake = call;
+  if (is_numeric(typed)) {
+    // Any typed size is cut to the stack before it becomes a whole number,
+    // so a huge text cannot overflow.
+    const double wanted = static_cast<double>(call) + std::fabs(std::nearbyint(value));
+    const Chips prize = std::max<Chips>(p(human).prize, 0);
+    stake = wanted >= static_cast<double>(prize) ? prize : static_cast<Chips>(wanted);
+  }
+  human_stake(stake);
+  human_raised(false);
+}
+
+void Table::Text2_KeyPress(int keyascii) {
+  if (keyascii == key_enter) Command11_Click();
+}
+
+void Table::Command3_Click() {
+  if (playersout >= final_table) return;
+  if (p(human).sittingout) {
+    sitter = 0;
+    display.set_color(Command3, ColorRole::back, 0xFFFF);
+  } else {
+    sitter = 1;
+    display.set_color(Command3, ColorRole::back, 0xFF);
+  }
+}
+
+void Table::Form_KeyDown(int keycode) {
+  if (keycode == key_f10) display.set_visible(winnerlabel, true);
+  if (keycode == key_f9) display.set_visible(winnerlabel, false);
+}
+
+void Table::Command5_LostFocus() { highlight_seat(human, false); }
+
+void Table::lost_focus_after_action() {
+  highlight_seat(human, false);
+  // After the showdown the clock stands still until the next deal.
+  if (!gameover) Command4_Click();
+}
+
+void Table::Command6_LostFocus() { lost_focus_after_action(); }
+void Table::Command7_LostFocus() { lost_focus_after_action(); }
+void Table::Command8_LostFocus() { lost_focus_after_action(); }
+
+}  // namespace tarvix

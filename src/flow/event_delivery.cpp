@@ -1,1 +1,116 @@
+// Delivering what happens to the table: the player's clicks and keys, focus
+// changes and timer ticks, one handler at a time and never one inside another.
 #include "model/table.h"
+
+namespace tarvix {
+
+namespace {
+constexpr int key_f9 = 120;
+constexpr int key_f10 = 121;
+constexpr int key_enter = 13;
+}  // namespace
+
+void Table::click(Element e) {
+  if (ended()) return;
+  const ElementKind kind = kind_of(e);
+  // Only buttons and the amount box answer clicks; a seat light never takes
+  // the turn because the player clicked it.
+  if (kind != ElementKind::button && kind != ElementKind::text_box) return;
+  if (!display.visible(e)) return;
+  deliver_focus_changes();
+  give_focus(e);
+  deliver_focus_changes();
+  // The focus change may have ended the game or hidden the button.
+  if (ended() || !display.visible(e)) return;
+  switch (e) {
+    case Command2: Command2_Click(); break;
+    case Command3: Command3_Click(); break;
+    case Command5: Command5_Click(); break;
+    case Command6: Command6_Click(); break;
+    case Command7: Command7_Click(); break;
+    case Command8: Command8_Click(); break;
+    case Command11: Command11_Click(); break;
+    default: break;
+  }
+  deliver_focus_changes();
+}
+
+void Table::type_amount(const std::string& text) {
+  if (ended() || !display.visible(Text2)) return;
+  if (events.focus() != Text2) {
+    give_focus(Text2);
+    deliver_focus_changes();
+    if (ended() || !display.visible(Text2)) return;
+  }
+  amount_text = text;
+  display.set_text(Text2, text);
+}
+
+void Table::press_key(Key key) {
+  if (ended()) return;
+  switch (key) {
+    case Key::f9: Form_KeyDown(key_f9); break;
+    case Key::f10: Form_KeyDown(key_f10); break;
+    case Key::enter:
+      if (events.focus() == Text2 && display.visible(Text2)) Text2_KeyPress(key_enter);
+      break;
+    case Key::other: break;
+  }
+  deliver_focus_changes();
+}
+
+void Table::run_due_timers() {
+  deliver_focus_changes();
+  while (!ended()) {
+    const auto id = events.take_due_tick();
+    if (!id) break;
+    if (*id == TimerId::roundtimer)
+      roundtimer_Timer();
+    else
+      Timer1_Timer();
+    deliver_focus_changes();
+  }
+}
+
+void Table::deliver_focus_changes() {
+  while (events.focus_pending() && !ended()) {
+    const Events::FocusRequest request = events.take_focus_request();
+    const Element holder = events.focus();
+    if (request.element == holder) {
+      if (request.turn) got_focus(request.element);
+      continue;
+    }
+    // An element that is not shown cannot take the focus.
+    if (!display.visible(request.element)) continue;
+    events.set_focus(request.element);
+    if (holder != no_element) lost_focus(holder);
+    got_focus(request.element);
+  }
+}
+
+void Table::got_focus(Element e) {
+  if (const int s = seat_of_light(e)) {
+    if (s == human)
+      Picture2_GotFocus();
+    else
+      computer_turn(s);
+  } else if (e == Command5) {
+    Command5_GotFocus();
+  }
+}
+
+void Table::lost_focus(Element e) {
+  if (const int s = seat_of_light(e)) {
+    seat_LostFocus(s);
+    return;
+  }
+  switch (e) {
+    case Command5: Command5_LostFocus(); break;
+    case Command6: Command6_LostFocus(); break;
+    case Command7: Command7_LostFocus(); break;
+    case Command8: Command8_LostFocus(); break;
+    default: break;
+  }
+}
+
+}  // namespace tarvix

@@ -61,7 +61,7 @@ void Table::Form_Load() {
   class_set_to_zero();
   show_limits();
 
-  for (int i = 0; i < 11; ++i) {
+  for (int i = 0; i < 31; ++i) {
     pot_chip_home[static_cast<std::size_t>(i)] = {display.top(backchips(60 + i)),
                                                   display.left(backchips(60 + i))};
   }

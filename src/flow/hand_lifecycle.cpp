@@ -1,5 +1,7 @@
 // The life of a hand after the first: the pause timer's tick, the next deal
 // with its tournament step, the button's move and the table clean-up.
+#include <algorithm>
+
 #include "model/table.h"
 #include "model/text.h"
 
@@ -22,6 +24,130 @@ void Table::class_set_to_zero() {
     q.handvaluesflush.clear();
     q.handvaluerflush.clear();
   }
+}
+
+}  // namespace tarvix
+
+namespace tarvix {
+
+void Table::Timer1_Timer() {
+  if (closer == 1) {
+    end_program(Ending::tournament_over);
+    return;
+  }
+  clear_table();
+  bet_panel_hide();
+  new_deal();
+}
+
+void Table::clear_table() {
+  for (int k = 1; k <= 10; ++k) chips_player_hide(k);
+  for (int i = 0; i < card_slot_count; ++i) display.set_visible(Image1(i), false);
+}
+
+void Table::remove_folds() {
+  for (int s = 1; s <= seats; ++s) {
+    p(s).fold = false;
+    p(s).allin = false;
+  }
+}
+
+void Table::renumber_from_dealer(int n) {
+  for (int s = 1; s <= seats; ++s) p(s).dealer = ((s - n) % seats + seats) % seats + 1;
+  move_dealer_marker(n);
+}
+
+void Table::next_dealer() {
+  const int d = dealer_seat();
+  if (d == 0) {
+    postblinds = false;
+    return;
+  }
+  renumber_from_dealer(seat_after(d));
+  postblinds = false;
+  focuser = d;
+}
+
+void Table::sitting_out_dealer_fee() {
+  player& q = p(human);
+  if (q.dealer != 1 || !q.sittingout || !q.Active) return;
+  // The fee is cut to the stack like every other amount.
+  const Chips fee = std::min(2 * limits, std::max<Chips>(q.prize, 0));
+  q.prize -= fee;
+  chips_taken += fee;
+  show_stack(human);
+  if (q.prize < 1) q.allin = true;
+}
+
+void Table::take_antes() {
+  for (int s = 1; s <= seats; ++s) {
+    player& q = p(s);
+    if (!q.Active) continue;
+    const Chips ante = std::min(limits, std::max<Chips>(q.prize, 0));
+    q.prize -= ante;
+    if (q.prize < 1) q.allin = true;
+    pot += ante;
+    currentbet = limits;
+    chips_player_show(ante, s);
+    // Keep the stack and the pot on screen in step with the chips.
+    show_stack(s);
+    display.set_caption(potlabel, number_text(pot));
+  }
+}
+
+void Table::new_deal() {
+  tournament_step();
+
+  player& me = p(human);
+  if (sitter == 1) {
+    me.sittingout = true;
+    hide_card_slots(human);
+  } else {
+    me.sittingout = false;
+    for (int c = 0; c < 3; ++c) display.set_visible(Image1(c), true);
+  }
+  for (int s = 2; s <= seats; ++s) {
+    if (p(s).Active) continue;
+    p(s).sittingout = true;
+    p(s).fold = true;
+    hide_card_slots(s);
+  }
+  sitting_out_dealer_fee();
+
+  display.set_caption(winnerlabel, " ");
+  numberofwinners = 0;
+  raiservalue = 0;
+  currentbet = 0;
+  display.set_visible(winnerlabel, false);
+  zero_total_bets();
+  remove_folds();
+  pot = 0;
+  sidepot = 0;
+  flopshower = flopshower1 = flopshower2 = flopshower3 = flopshower4 = 0;
+  folder = 0;
+  raiser = false;
+  gameover = false;
+  postblinds = postflop1 = postflop2 = postflop3 = postflop4 = false;
+
+  bet_panel_hide();
+  timer_off(TimerId::Timer1);
+  dealfirst();
+  next_dealer();
+  // A seat without a player passes the button straight on; a run of empty
+  // seats is skipped as a whole because each is examined in turn.
+  for (int s = 2; s <= seats; ++s) {
+    if (p(s).Active || p(s).dealer != 1) continue;
+    renumber_from_dealer(seat_after(s));
+    focuser = s;
+  }
+  if (playersout > final_table) take_antes();
+
+  distribute_cards_for_10();
+  evaluate_player_cards();
+  show_hole_cards();
+  ++hands_dealt;
+  blinds_bet();
+  Command4_Click();
 }
 
 }  // namespace tarvix

@@ -20,6 +20,7 @@ class Display {
   // Card slots: the card-sheet cell shown (0..71).
   virtual void set_picture(Element e, int cell) = 0;
   virtual void set_position(Element e, int left, int top) = 0;
+  virtual bool visible(Element e) const = 0;
   virtual int left(Element e) const = 0;
   virtual int top(Element e) const = 0;
   virtual void set_color(Element e, ColorRole role, Color color) = 0;

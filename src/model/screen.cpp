@@ -14,6 +14,7 @@ bool visible_at_load(Element e) {
     case ElementKind::chip:
       return false;
     case ElementKind::shape:
+      return e != Shape12;  // the amount box's frame belongs to the bet panel
     case ElementKind::seat_light:
       return true;
     case ElementKind::button:

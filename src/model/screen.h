@@ -30,6 +30,7 @@ class Screen : public Display {
   void set_caption(Element e, const std::string& caption) override;
   void set_picture(Element e, int cell) override;
   void set_position(Element e, int left, int top) override;
+  bool visible(Element e) const override { return at(e).visible; }
   int left(Element e) const override { return at(e).left; }
   int top(Element e) const override { return at(e).top; }
   void set_color(Element e, ColorRole role, Color color) override;
@@ -38,7 +39,6 @@ class Screen : public Display {
   void set_text(Element e, const std::string& text) override;
 
   const ElementState& at(Element e) const { return elements_[static_cast<std::size_t>(e)]; }
-  bool visible(Element e) const { return at(e).visible; }
   const std::string& caption(Element e) const { return at(e).caption; }
   int picture(Element e) const { return at(e).picture; }
 

@@ -93,7 +93,9 @@ class Table {
   struct Home {
     int top = 0, left = 0;
   };
-  std::array<Home, 11> pot_chip_home{};  // backchips 60..70
+  // Home positions of the pot chips backchips 60..90: every chip that the
+  // payment moves to a winner is put back, so the next pot shows in place.
+  std::array<Home, 31> pot_chip_home{};
 
   Settings settings;
   Events events;
@@ -125,6 +127,7 @@ class Table {
   void show_flop2();
   void show_flop3();
   void show_flop4();
+  void show_street_card(int c, bool& flag, int pot_stage);
 
   // ---- Hand lifecycle (flow/hand_lifecycle.cpp) ---------------------------
   void Timer1_Timer();
@@ -133,6 +136,9 @@ class Table {
   void class_set_to_zero();
   void next_dealer();
   void remove_folds();
+  void renumber_from_dealer(int n);
+  void sitting_out_dealer_fee();
+  void take_antes();
 
   // ---- Betting round (betting/betting_round.cpp) --------------------------
   void blinds_bet();
@@ -152,6 +158,8 @@ class Table {
   void bet_panel_hide();
   void Command4_Click();               // roundtimer on
   void pass_turn(int k);               // give seat k's light the focus
+  int street() const;                  // 0 = third .. 4 = seventh street, -1 = blinds pending
+  int& closing_seat(int street_index); // flopshower .. flopshower4
   void highlight_seat(int k, bool on);
 
   // ---- Human actions (betting/human_actions.cpp) --------------------------
@@ -172,6 +180,9 @@ class Table {
   void human_stake(Chips amount);
   void human_after_action(bool folding);
   void human_passes_on();
+  void human_raised(bool seventh_street_too);
+  void show_stack_or_all_in();
+  void lost_focus_after_action();
 
   // ---- Computer players (betting/computer_players.cpp) --------------------
   void computer_decision(int k);
@@ -203,6 +214,7 @@ class Table {
   std::string random_name_fragment();
   void tournament_step();
   void seat_newcomer(int s, Chips stack);
+  void end_sit_out_for_final_table();
 
   // ---- Event delivery (flow/event_delivery.cpp) ---------------------------
   void give_focus(Element e) { events.request_focus(e); }

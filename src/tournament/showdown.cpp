@@ -1,1 +1,137 @@
+// The showdown: the winners from the ranks, the pot paid to them, the hands
+// turned face up, and the end of the tournament for the human.
+#include <vector>
+
 #include "model/table.h"
+#include "model/text.h"
+
+namespace tarvix {
+
+namespace {
+
+// The seats that take the pot when every seat has folded: the best hands
+// among the players still in the tournament.
+void rank_best_active_hands(Table& t) {
+  int best = -1;
+  for (int s = 1; s <= seats; ++s)
+    if (t.p(s).Active && t.p(s).handnumber > best) best = t.p(s).handnumber;
+  for (int s = 1; s <= seats; ++s) {
+    if (t.p(s).Active && t.p(s).handnumber == best) {
+      t.p(s).handrank = 1;
+      ++t.numberofwinners;
+    }
+  }
+}
+
+}  // namespace
+
+void Table::evaluate_winner() {
+  timer_off(TimerId::roundtimer);
+  bet_panel_hide();
+  give_focus(Command2);
+  gameover = true;
+  display.set_visible(winnerlabel, true);
+
+  for (int s = 1; s <= seats; ++s)
+    if (p(s).fold) p(s).handrank = 10;
+
+  numberofwinners = 0;
+  for (int s = 1; s <= seats; ++s) {
+    bool lowest = true;
+    for (int o = 1; o <= seats; ++o)
+      if (o != s && p(s).handrank >= p(o).handrank) lowest = false;
+    if (lowest) {
+      p(s).handrank = 1;
+      ++numberofwinners;
+    }
+  }
+  if (numberofwinners == 0) {
+    for (int s = 1; s <= seats; ++s) {
+      if (p(s).handrank != 10) {
+        p(s).handrank = 1;
+        ++numberofwinners;
+      }
+    }
+  }
+  // Nobody left in the hand: the pot still goes to somebody.
+  if (numberofwinners == 0) rank_best_active_hands(*this);
+
+  // Equal shares, and the odd chips one each to the winners in seat order
+  // from the first winner clockwise after the dealer, so that the shares add
+  // up to the pot exactly.
+  std::vector<int> winners;
+  const int first = dealer_seat() == 0 ? 1 : seat_after(dealer_seat());
+  for (int i = 0, s = first; i < seats; ++i, s = seat_after(s))
+    if (p(s).handrank == 1) winners.push_back(s);
+  const Chips count = static_cast<Chips>(winners.size());
+  Chips odd_chips = count > 0 ? pot % count : 0;
+  std::array<Chips, seats + 1> share{};
+  for (int s : winners) {
+    share[static_cast<std::size_t>(s)] = pot / count + (odd_chips > 0 ? 1 : 0);
+    if (odd_chips > 0) --odd_chips;
+  }
+
+  for (int s = 1; s <= seats; ++s) {
+    if (p(s).handrank != 1) continue;
+    p(s).prize += share[static_cast<std::size_t>(s)];
+    display.set_caption(winnerlabel, p(s).caption + " " + p(s).handvalue);
+    pot_to_winner(s);
+    for (int o = 1; o <= seats; ++o) {
+      if (p(o).fold) continue;
+      for (int c = 1; c <= 7; ++c) {
+        const Element slot = Image1(7 * (o - 1) + (c - 1));
+        display.set_picture(slot, p(o).card(c));
+        display.set_visible(slot, true);
+      }
+    }
+  }
+
+  for (int s = 1; s <= seats; ++s) display.set_caption(stack_label(s), number_text(p(s).prize));
+
+  if (p(human).prize <= 0) {
+    display.set_visible(Label24, true);
+    int left = field_size - playersout;
+    if (playersout > final_table) {
+      left = 0;
+      for (int s = 2; s <= seats; ++s) left += p(s).Active ? 1 : 0;
+    }
+    display.set_caption(Label24, "Your Finished With " + number_text(left) +
+                                     " Players Still in Tournament");
+    closer = 1;
+    finish = Finish::knocked_out;
+    Command1_Click();
+  }
+
+  bool opponent_left = false;
+  for (int s = 2; s <= seats; ++s) opponent_left = opponent_left || p(s).Active;
+  if (!opponent_left) {
+    display.set_visible(Label24, true);
+    display.set_opaque(Label24, true);
+    display.set_color(Label24, ColorRole::back, 255);
+    display.set_color(Label24, ColorRole::fore, 65535);
+    display.set_font_size(Label24, 14);
+    display.set_caption(Label24, "Congratulations You Won The Tournament");
+    closer = 1;
+    finish = Finish::won;
+    Command1_Click();
+  }
+
+  if (closer == 0) Command1_Click();
+}
+
+void Table::pot_to_winner(int s) {
+  // Each pot chip lands on the winner's pile, then the pot is cleared away
+  // and its chips go back, hidden, to where the pot is drawn.
+  for (int i = 60; i <= 90; ++i) {
+    const Element pile_chip = backchips(6 * (s - 1) + (i - 60) % 6);
+    display.set_position(backchips(i), display.left(pile_chip), display.top(pile_chip));
+  }
+  for (int i = 60; i <= 90; ++i) display.set_visible(backchips(i), false);
+  display.set_visible(potlabel, false);
+  for (int i = 60; i <= 90; ++i) {
+    const Home& home = pot_chip_home[static_cast<std::size_t>(i - 60)];
+    display.set_position(backchips(i), home.left, home.top);
+  }
+}
+
+}  // namespace tarvix
