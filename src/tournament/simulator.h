@@ -1,0 +1,72 @@
+// Whole tournaments played headless on virtual time, the human's seat played
+// by a policy, with the table's rules checked after every event.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/events.h"
+#include "model/random.h"
+#include "model/screen.h"
+#include "model/table.h"
+
+namespace tarvix {
+
+// fold: folds whenever it must act, checks when that is free; call: calls or
+// checks; random: anything a player could do; sharp: reads the deal's ranking
+// as the computer players do, to reach the final table and win now and then.
+enum class Policy { fold, call, random, sharp };
+
+bool parse_policy(const std::string& name, Policy& policy);
+const char* policy_name(Policy policy);
+
+struct TournamentResult {
+  std::uint64_t seed = 0;
+  int hands = 0;
+  Ending ending = Ending::running;
+  Finish finish = Finish::none;
+  int playersout = 0;
+  Millis game_time = 0;
+  std::uint64_t signature = 0;  // hash of every event, stake and card
+  std::string violation;        // empty unless a rule broke
+  int violation_hand = 0;
+};
+
+// "knocked out", "won", "exit" or "violation".
+std::string ending_text(const TournamentResult& result);
+
+class Simulation {
+ public:
+  // start_playersout > 0 starts the field that far on (players already out
+  // elsewhere), to play the late field and the final table often.
+  Simulation(std::uint64_t seed, Policy policy, Millis think_time, int start_playersout = 0);
+
+  TournamentResult run();
+
+  // One step each; public so that the fuzzer can drive a table its own way.
+  void check(const char* after);
+  void mix(std::uint64_t value);
+
+  Screen screen;
+  VirtualClock clock;
+  SeededRandom table_random;
+  SeededRandom player_random;  // the human's choices, apart from the table's draws
+  Table table;
+
+ private:
+  void human_turn();
+  void between_turns();
+  void random_action();
+  void watch_hand_progress();
+
+  std::uint64_t seed_;
+  Policy policy_;
+  Millis think_time_;
+  int start_playersout_;
+  TournamentResult result_;
+  long events_in_hand_ = 0;
+  int hand_seen_ = 0;
+  Millis hand_started_ = 0;
+};
+
+}  // namespace tarvix
