@@ -1,0 +1,25 @@
+// The game: the splash, the settings window, then the table until the
+// tournament ends for the human or Exit is pressed.
+#include <QApplication>
+#include <QIcon>
+
+#include "windows/art/art.h"
+#include "windows/game_host.h"
+#include "windows/program.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("TARVIX"));
+  QApplication::setApplicationVersion(QStringLiteral("1.0"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("tarvix"));
+  tarvix::art::init_resources();
+  QApplication::setWindowIcon(QIcon(QString::fromLatin1(tarvix::art::icon_path)));
+  // The windows give way to one another; only the game's end quits.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  tarvix::windows::GameHost host;
+  tarvix::windows::Program program(host);
+  QObject::connect(&program, &tarvix::windows::Program::finished, &app, &QApplication::quit);
+  program.start();
+  return QApplication::exec();
+}
