@@ -1,5 +1,6 @@
 // The headless simulator: whole tournaments on virtual time, one line each.
 //
+//   tarvix-sim bench       prints the behaviour signature
 //   tarvix-sim [--tournaments N] [--seed S] [--policy fold|call|random]
 //              [--think MS] [--playersout N] [--quiet]
 //
@@ -17,9 +18,27 @@ using namespace tarvix;
 
 namespace {
 
+// A fixed set of seeded tournaments of every policy, hashed into one number:
+// any change to the game's behaviour changes it.
+int run_bench() {
+  const auto start = std::chrono::steady_clock::now();
+  const BenchResult bench = behaviour_signature();
+  const double ms =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  if (!bench.violation.empty()) {
+    std::printf("VIOLATION %s\n", bench.violation.c_str());
+    return 1;
+  }
+  std::printf("%016llx\n", static_cast<unsigned long long>(bench.signature));
+  std::fprintf(stderr, "%d tournaments, %ld hands in %.0f ms\n", bench.tournaments, bench.hands,
+               ms);
+  return 0;
+}
+
 int usage() {
   std::fprintf(stderr,
-               "usage: tarvix-sim [--tournaments N] [--seed S] [--policy fold|call|random]\n"
+               "usage: tarvix-sim bench\n"
+               "       tarvix-sim [--tournaments N] [--seed S] [--policy fold|call|random]\n"
                "                  [--think MS] [--playersout N] [--quiet]\n");
   return 2;
 }
@@ -43,6 +62,7 @@ int main(int argc, char** argv) {
     } else if (arg == "--think" && has_value) think = std::atol(argv[++i]);
     else if (arg == "--playersout" && has_value) start_playersout = std::atoi(argv[++i]);
     else if (arg == "--quiet") quiet = true;
+    else if (arg == "bench") return run_bench();
     else return usage();
   }
 

@@ -207,4 +207,27 @@ TournamentResult Simulation::run() {
   return result_;
 }
 
+BenchResult behaviour_signature() {
+  struct Run {
+    Policy policy;
+    int start_playersout;
+  };
+  const Run runs[] = {{Policy::fold, 0},   {Policy::call, 0},    {Policy::random, 0},
+                      {Policy::sharp, 0},  {Policy::random, 975}, {Policy::sharp, 975}};
+  BenchResult bench;
+  bench.signature = 0xcbf29ce484222325ULL;
+  for (const Run& run : runs) {
+    for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+      Simulation simulation(seed, run.policy, 5000, run.start_playersout);
+      const TournamentResult r = simulation.run();
+      if (!r.violation.empty() && bench.violation.empty())
+        bench.violation = "seed " + std::to_string(seed) + ": " + r.violation;
+      bench.signature = (bench.signature ^ r.signature) * 0x100000001b3ULL;
+      bench.hands += r.hands;
+      ++bench.tournaments;
+    }
+  }
+  return bench;
+}
+
 }  // namespace tarvix

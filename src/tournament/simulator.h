@@ -69,4 +69,15 @@ class Simulation {
   Millis hand_started_ = 0;
 };
 
+struct BenchResult {
+  std::uint64_t signature = 0;
+  int tournaments = 0;
+  long hands = 0;
+  std::string violation;
+};
+
+// The behaviour signature: a fixed set of seeded tournaments of every policy,
+// every event, stake and card of them hashed into one number.
+BenchResult behaviour_signature();
+
 }  // namespace tarvix

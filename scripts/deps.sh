@@ -1,0 +1,23 @@
+# Installs the Debian packages named, when any is missing (sourced by the
+# play and test commands). Uses sudo when not run as root.
+install_packages() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# What building the game needs.
+build_packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools
+                libgl1-mesa-dev libxkbcommon-dev fonts-dejavu-core)
+# What the tests need on top.
+test_packages=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+               xvfb xauth)
