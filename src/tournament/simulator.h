@@ -46,6 +46,8 @@ class Simulation {
   // One step each; public so that the fuzzer can drive a table its own way.
   void check(const char* after);
   void mix(std::uint64_t value);
+  // The first rule that broke, empty while all hold.
+  const std::string& violation() const { return result_.violation; }
 
   Screen screen;
   VirtualClock clock;
