@@ -30,6 +30,13 @@ std::string table_violation(const Table& t, const Screen& screen) {
   }
   if (screen.visible(potlabel) && !t.gameover && screen.caption(potlabel) != number_text(t.pot))
     return "pot label '" + screen.caption(potlabel) + "' for " + std::to_string(t.pot);
+  if (screen.visible(Command6) && !t.ended()) {
+    const Chips call = t.amount_to_call();
+    if (screen.caption(Command5) != number_text(call) ||
+        screen.caption(Command6) != number_text(call + 2 * t.limits))
+      return "bet panel captions '" + screen.caption(Command5) + "', '" +
+             screen.caption(Command6) + "' for a call of " + std::to_string(call);
+  }
   if (t.currentbet < 0) return "current bet below 0";
   if (t.limittimersetting < 1 || t.limittimersetting > 300) return "limits clock out of range";
   return {};

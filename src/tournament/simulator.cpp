@@ -188,6 +188,12 @@ TournamentResult Simulation::run() {
       result_.violation = "hand takes too long in game time";
       result_.violation_hand = table.hands_dealt;
     }
+    if (table.finish != Finish::none && finish_seen_ < 0) finish_seen_ = clock.now();
+    if (finish_seen_ >= 0 && clock.now() > finish_seen_ + timer1_interval + roundtimer_interval &&
+        result_.violation.empty()) {
+      result_.violation = "the program did not end after the end-of-tournament message";
+      result_.violation_hand = table.hands_dealt;
+    }
     const bool human_turn_open = !table.gameover && !table.events.enabled(TimerId::roundtimer) &&
                                  (screen.visible(Command5) || screen.visible(Command7));
     if (human_turn_open) {

@@ -69,6 +69,7 @@ class Simulation {
   long events_in_hand_ = 0;
   int hand_seen_ = 0;
   Millis hand_started_ = 0;
+  Millis finish_seen_ = -1;
 };
 
 struct BenchResult {
