@@ -35,6 +35,12 @@ void Table::click(Element e) {
   deliver_focus_changes();
 }
 
+void Table::click_from_keyboard(Element e) {
+  // Letters typed into the amount box are its text, not commands.
+  if (events.focus() == Text2) return;
+  click(e);
+}
+
 void Table::type_amount(const std::string& text) {
   if (ended() || !display.visible(Text2)) return;
   if (events.focus() != Text2) {
@@ -54,6 +60,11 @@ void Table::press_key(Key key) {
     case Key::enter:
       if (events.focus() == Text2 && display.visible(Text2)) Text2_KeyPress(key_enter);
       break;
+    case Key::call: click_from_keyboard(Command5); break;
+    case Key::check: click_from_keyboard(Command7); break;
+    case Key::raise: click_from_keyboard(Command6); break;
+    case Key::fold: click_from_keyboard(Command8); break;
+    case Key::bet_box: click_from_keyboard(Text2); break;
     case Key::other: break;
   }
   deliver_focus_changes();

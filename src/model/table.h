@@ -37,7 +37,10 @@ struct Settings {
   Color tabletop = 0x8000;      // &HBBGGRR
 };
 
-enum class Key { enter, f9, f10, other };
+// Keys the table answers. The letters play the bet panel from the keyboard:
+// each acts as a click on its button (C Call, K Check, R Raise, F Fold, B the
+// amount box), and only while the amount box does not hold the keyboard.
+enum class Key { enter, f9, f10, call, check, raise, fold, bet_box, other };
 
 // How the program came to its end.
 enum class Ending { running, exit_button, tournament_over };
@@ -54,6 +57,7 @@ class Table {
   void click(Element e);                 // a click on a button (or the amount box)
   void type_amount(const std::string& text);  // the amount box now holds this text
   void press_key(Key key);               // a key pressed in the table window
+  void click_from_keyboard(Element e);
   void run_due_timers();                 // deliver every tick due by the clock's now
   std::optional<Millis> next_tick_due() const { return events.next_due(); }
 
