@@ -48,7 +48,6 @@ Simulation::Simulation(std::uint64_t seed, Policy policy, Millis think_time,
     : table_random(seed),
       player_random(seed ^ 0x5eedf00dULL),
       table(screen, table_random, clock, Settings{"sim", 0, 0x8000}),
-      seed_(seed),
       policy_(policy),
       think_time_(think_time),
       start_playersout_(start_playersout) {

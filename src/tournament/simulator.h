@@ -61,7 +61,6 @@ class Simulation {
   void random_action();
   void watch_hand_progress();
 
-  std::uint64_t seed_;
   Policy policy_;
   Millis think_time_;
   int start_playersout_;
