@@ -1,6 +1,9 @@
 // Delivering what happens to the table: the player's clicks and keys, focus
 // changes and timer ticks, one handler at a time and never one inside another.
+#include <cassert>
+
 #include "model/table.h"
+#include "tournament/invariants.h"
 
 namespace tarvix {
 
@@ -33,6 +36,7 @@ void Table::click(Element e) {
     default: break;
   }
   deliver_focus_changes();
+  assert(rule_violation(*this).empty());
 }
 
 void Table::click_from_keyboard(Element e) {
@@ -68,6 +72,7 @@ void Table::press_key(Key key) {
     case Key::other: break;
   }
   deliver_focus_changes();
+  assert(rule_violation(*this).empty());
 }
 
 void Table::run_due_timers() {
@@ -80,6 +85,7 @@ void Table::run_due_timers() {
     else
       Timer1_Timer();
     deliver_focus_changes();
+    assert(rule_violation(*this).empty());
   }
 }
 

@@ -10,7 +10,10 @@
 
 namespace tarvix {
 
-// Chips, stakes and the screen's figures. Empty when all hold.
+// Chips and stakes. Empty when all hold.
+std::string rule_violation(const Table& table);
+
+// The same, and the screen's figures matching the records.
 std::string table_violation(const Table& table, const Screen& screen);
 
 }  // namespace tarvix
