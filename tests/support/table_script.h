@@ -1,0 +1,79 @@
+// Small scripts over a ScriptedTable: finding a seed for a seating, playing
+// a hand out, and setting up the street a test is about.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "support/scripted_table.h"
+
+namespace tarvix::testing {
+
+// The first seed from 1 on whose toss gives the button to seat `dealer`.
+inline std::uint64_t seed_with_dealer(int dealer) {
+  for (std::uint64_t seed = 1;; ++seed) {
+    ScriptedTable t(seed);
+    t.load();
+    if (t.table.dealer_seat() == dealer) return seed;
+  }
+}
+
+// Every seat's rank at the table, seat 1 first; the computer players decide
+// from it.
+inline void set_ranks(Table& table, const std::array<int, seats>& ranks) {
+  for (int s = 1; s <= seats; ++s) table.p(s).handrank = ranks[static_cast<std::size_t>(s - 1)];
+}
+
+// Lets the hand play on, the human checking when that is free and otherwise
+// folding (or calling), until the showdown. True when it was reached.
+inline bool play_to_showdown(ScriptedTable& t, bool human_calls = false) {
+  for (int events = 0; events < 100000; ++events) {
+    if (t.table.gameover) return true;
+    if (t.table.ended()) return false;
+    if (t.human_turn_open()) {
+      if (t.screen.visible(Command7))
+        t.table.click(Command7);
+      else
+        t.table.click(human_calls ? Command5 : Command8);
+    } else if (!t.step()) {
+      return false;
+    }
+  }
+  return false;
+}
+
+// Plays the hand in play to its showdown, lets `between_hands` arrange the
+// table in the pause, then lets time pass until the next hand is dealt.
+inline bool deal_next_hand(ScriptedTable& t,
+                           const std::function<void(Table&)>& between_hands = {}) {
+  if (!play_to_showdown(t)) return false;
+  if (between_hands) between_hands(t.table);
+  const int dealt = t.table.hands_dealt;
+  while (t.table.hands_dealt == dealt)
+    if (!t.step()) return false;
+  return true;
+}
+
+// Puts the hand in play on street `street` (0 = third .. 4 = seventh) with
+// no stakes on it yet and no closing seat.
+inline void open_street(Table& table, int street) {
+  table.postblinds = true;
+  table.postflop1 = street >= 1;
+  table.postflop2 = street >= 2;
+  table.postflop3 = street >= 3;
+  table.postflop4 = street >= 4;
+  table.flopshower = table.flopshower1 = table.flopshower2 = table.flopshower3 = table.flopshower4 =
+      0;
+  table.raiservalue = 0;
+  table.raiser = false;
+  table.zero_total_bets();
+}
+
+// Gives the turn to seat k at the next tick of the turn timer.
+inline void turn_to(Table& table, int k) {
+  table.focuser = Table::seat_before(k);
+  table.Command4_Click();
+}
+
+}  // namespace tarvix::testing
