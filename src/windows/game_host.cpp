@@ -4,10 +4,10 @@
 
 namespace tarvix::windows {
 
-GameHost::GameHost(QObject* parent)
+GameHost::GameHost(double speed, QObject* parent)
     : QObject(parent),
       random_(std::make_unique<EntropyRandom>()),
-      steady_(std::make_unique<SteadyClock>()),
+      steady_(std::make_unique<SteadyClock>(speed)),
       clock_(steady_.get()) {
   wake_up_.setSingleShot(true);
   wake_up_.setTimerType(Qt::PreciseTimer);
@@ -75,6 +75,7 @@ bool GameHost::step() {
 }
 
 void GameHost::after_event() {
+  armed_for_.reset();
   if (table_->ended()) {
     wake_up_.stop();
     if (!finished_) {
@@ -85,12 +86,13 @@ void GameHost::after_event() {
     }
     return;
   }
-  if (!steady_) return;
   const auto due = table_->next_tick_due();
   if (!due) {
     wake_up_.stop();  // the human is thinking: nothing to wake up for
     return;
   }
+  armed_for_ = due;
+  if (!steady_) return;
   const Millis wait = steady_->real_wait_until(*due);
   wake_up_.start(static_cast<int>(std::clamp<Millis>(wait, 0, 1'000'000)));
 }

@@ -19,8 +19,9 @@ class GameHost : public QObject {
   Q_OBJECT
 
  public:
-  // The real game: the machine's clock and fresh entropy.
-  explicit GameHost(QObject* parent = nullptr);
+  // The real game: the machine's clock (faster than real time if speed is
+  // above 1) and fresh entropy.
+  explicit GameHost(double speed = 1.0, QObject* parent = nullptr);
   // Tests: time moves only through elapse(); the generator is the caller's.
   GameHost(VirtualClock& clock, std::unique_ptr<Random> random, QObject* parent = nullptr);
   ~GameHost() override;
@@ -45,7 +46,9 @@ class GameHost : public QObject {
   // no timer runs.
   bool step();
 
-  // The single wake-up timer: armed exactly while a table timer runs.
+  // The game time the host next wakes up at: set exactly while a table
+  // timer runs. On the machine's clock one single-shot timer waits for it.
+  std::optional<Millis> armed_for() const { return armed_for_; }
   const QTimer& wake_up() const { return wake_up_; }
 
  signals:
@@ -65,6 +68,7 @@ class GameHost : public QObject {
   const Clock* clock_;
   std::unique_ptr<Table> table_;
   QTimer wake_up_;
+  std::optional<Millis> armed_for_;
   bool finished_ = false;
 };
 

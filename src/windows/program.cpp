@@ -36,7 +36,6 @@ void Program::open_settings() {
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     settings_->move(screen->availableGeometry().center() - settings_->rect().center());
   settings_->show();
-  settings_->raise();
   settings_->activateWindow();
 }
 

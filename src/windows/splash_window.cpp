@@ -115,7 +115,6 @@ void SplashWindow::open() {
     move(area.center() - rect().center());
   }
   show();
-  raise();
   activateWindow();
   setFocus();
   timer_.start();

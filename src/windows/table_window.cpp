@@ -59,6 +59,16 @@ QColor button_colour(Element e) {
 
 QString trimmed(const std::string& text) { return QString::fromStdString(text).trimmed(); }
 
+// Call and Raise show the amount; the button also says what it does.
+QString shown_caption(Element e, const std::string& caption) {
+  const QString text = trimmed(caption);
+  bool number = false;
+  text.toLongLong(&number);
+  if (number && (e == Command5 || e == Command6))
+    return QString::fromStdString(design_caption(e)) + QStringLiteral("  ") + text;
+  return text;
+}
+
 }  // namespace
 
 TableWindow::TableWindow(GameHost& host, QWidget* parent)
@@ -117,7 +127,6 @@ void TableWindow::open() {
     move(area.center() - rect().center());
   }
   show();
-  raise();
   activateWindow();
 }
 
@@ -197,7 +206,7 @@ void TableWindow::sync_widget(Element e) {
             .arg(radius));
   } else {
     auto* b = static_cast<QPushButton*>(w);
-    const QString caption = QString::fromStdString(s.caption);
+    const QString caption = shown_caption(e, s.caption);
     if (b->text() != caption) b->setText(caption);
     const QColor bg = s.back != 0 ? to_qcolor(s.back) : button_colour(e);
     const QColor ink = bg.lightness() < 110 ? QColor(Qt::white) : QColor(0x1b, 0x1b, 0x1b);
@@ -347,7 +356,7 @@ void TableWindow::draw_seats(QPainter& painter) {
     if (screen_.visible(plate)) {
       const QColor fill = to_qcolor(screen_.at(plate).fill);
       QColor body = fill;
-      body.setAlpha(225);
+      body.setAlpha(240);
       const QRectF r = view_rect(plate);
       painter.setPen(QPen(fill.darker(170), std::max(1.0, 20 * scale_)));
       painter.setBrush(body);
@@ -436,6 +445,8 @@ void TableWindow::draw_label(QPainter& painter, Element e, double points, Style 
   if (opaque) box.setSize(box.size().expandedTo(r.size()));
   box.moveCenter(r.center());
   if (align & Qt::AlignLeft) box.moveLeft(r.left());
+  // Tall labels hold their text at the top, clear of what lies below.
+  if (align & Qt::AlignTop) box.moveTop(r.top());
 
   if (opaque) {
     painter.setPen(Qt::NoPen);
@@ -456,7 +467,7 @@ void TableWindow::draw_label(QPainter& painter, Element e, double points, Style 
 
 void TableWindow::draw_labels(QPainter& painter) {
   for (int s = 1; s <= 7; ++s) {
-    draw_label(painter, name_label(s), 8.5, Style::name);
+    draw_label(painter, name_label(s), 8.5, Style::name, Qt::AlignHCenter | Qt::AlignTop);
     draw_label(painter, stack_label(s), 8, Style::plaque);
     draw_label(painter, bet_label(s), 7.5, Style::plaque);
   }

@@ -43,6 +43,8 @@ class TableWindow : public QWidget {
   double scale() const { return scale_; }
 
   Motion& motion() { return motion_; }
+  // A slide or a flip is playing (and the frame timer runs only then).
+  bool animating() const { return frames_.isActive(); }
 
   QPushButton* button(Element e) const;
   QLineEdit* amount_box() const { return amount_box_; }

@@ -1,0 +1,202 @@
+// Hands played through the table window's own widgets: the bet panel's
+// buttons, the amount box, the keys, Sit Out and Exit.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "gui_game.h"
+#include "windows/settings_window.h"
+#include "windows/table_window.h"
+
+namespace tarvix::testing {
+namespace {
+
+constexpr Element bet_panel[] = {Command5, Command6, Command7, Command8, Command11};
+
+struct Played : ::testing::Test {
+  void SetUp() override {
+    game.open_table();
+    window = game.program.table();
+    window->motion().set_enabled(false);
+    window->resize(1236, 882);
+  }
+  void click(Element e) {
+    ASSERT_TRUE(window->button(e)->isVisible()) << element_name(e);
+    QTest::mouseClick(window->button(e), Qt::LeftButton);
+  }
+  void type_in_box(const QString& text) {
+    QTest::mouseClick(window->amount_box(), Qt::LeftButton);
+    QTest::keyClicks(window->amount_box(), text);
+  }
+  bool panel_hidden() const {
+    for (Element e : bet_panel)
+      if (window->button(e)->isVisible()) return false;
+    return !window->amount_box()->isVisible();
+  }
+  player& human_seat() { return game.table().p(1); }
+  Chips raise_caption() const {
+    return game.screen().caption(Command6).empty() ? 0
+                                                   : std::stoll(game.screen().caption(Command6));
+  }
+
+  GuiGame game{3};
+  windows::TableWindow* window = nullptr;
+};
+
+TEST_F(Played, TheBetPanelShowsAtTheHumansTurnAsTheModelSays) {
+  ASSERT_TRUE(game.run_to_human_turn());
+  for (Element e : {Command6, Command8, Command11})
+    EXPECT_TRUE(window->button(e)->isVisible()) << element_name(e);
+  EXPECT_TRUE(window->amount_box()->isVisible());
+  // Exactly one of Call and Check.
+  EXPECT_NE(window->button(Command5)->isVisible(), window->button(Command7)->isVisible());
+  const Chips call = game.table().amount_to_call();
+  if (window->button(Command5)->isVisible()) {
+    EXPECT_EQ(window->button(Command5)->text(), QStringLiteral("Call  %1").arg(call));
+  }
+  EXPECT_EQ(window->button(Command6)->text(),
+            QStringLiteral("Raise  %1").arg(call + 2 * game.table().limits));
+  // Nothing is due while the human thinks.
+  EXPECT_FALSE(game.host.armed_for());
+}
+
+TEST_F(Played, CallOrCheckThenRaiseThenBetItStakeWhatTheButtonsSay) {
+  ASSERT_TRUE(game.run_to_human_turn());
+  Chips before = human_seat().prize;
+  Chips call = game.table().amount_to_call();
+  if (window->button(Command5)->isVisible()) {
+    click(Command5);
+    EXPECT_EQ(human_seat().prize, before - std::min(call, before));
+  } else {
+    click(Command7);
+    EXPECT_EQ(human_seat().prize, before);
+  }
+  EXPECT_TRUE(panel_hidden());
+  EXPECT_TRUE(game.host.armed_for());
+
+  ASSERT_TRUE(game.run_to_human_turn());
+  before = human_seat().prize;
+  call = game.table().amount_to_call();
+  click(Command6);
+  EXPECT_EQ(human_seat().prize, before - std::min(call + 2 * game.table().limits, before));
+  EXPECT_TRUE(panel_hidden());
+  EXPECT_TRUE(game.table().raiser);
+
+  ASSERT_TRUE(game.run_to_human_turn());
+  before = human_seat().prize;
+  call = game.table().amount_to_call();
+  const Chips typed = raise_caption() + 15;
+  type_in_box(QString::number(typed));
+  EXPECT_EQ(game.table().amount_text, std::to_string(typed));
+  click(Command11);
+  EXPECT_EQ(human_seat().prize, before - std::min(call + typed, before));
+  EXPECT_TRUE(panel_hidden());
+}
+
+TEST_F(Played, EnterInTheAmountBoxBetsAndTooSmallAnAmountKeepsTheTurnOpen) {
+  ASSERT_TRUE(game.run_to_human_turn());
+  const Chips before = human_seat().prize;
+  const Chips call = game.table().amount_to_call();
+  const Chips least = raise_caption();
+  type_in_box(QString::number(least - 1));
+  QTest::keyClick(window->amount_box(), Qt::Key_Return);
+  EXPECT_EQ(human_seat().prize, before);
+  EXPECT_TRUE(window->button(Command11)->isVisible());
+
+  window->amount_box()->clear();
+  type_in_box(QString::number(least));
+  QTest::keyClick(window->amount_box(), Qt::Key_Return);
+  EXPECT_EQ(human_seat().prize, before - std::min(call + least, before));
+  EXPECT_TRUE(panel_hidden());
+  // The box is emptied with the panel.
+  EXPECT_TRUE(window->amount_box()->text().isEmpty());
+}
+
+TEST_F(Played, FoldHidesTheHumansCards) {
+  ASSERT_TRUE(game.run_to_human_turn());
+  EXPECT_TRUE(game.screen().visible(Image1(0)));
+  click(Command8);
+  EXPECT_TRUE(human_seat().fold);
+  for (int c = 0; c < 7; ++c) EXPECT_FALSE(game.screen().visible(Image1(c))) << c;
+  EXPECT_TRUE(panel_hidden());
+}
+
+TEST_F(Played, F10AndF9ShowAndHideTheWinnerLabelFromAnywhereInTheWindow) {
+  QTest::keyClick(window, Qt::Key_F10);
+  EXPECT_TRUE(game.screen().visible(winnerlabel));
+  QTest::keyClick(window, Qt::Key_F9);
+  EXPECT_FALSE(game.screen().visible(winnerlabel));
+
+  // With the amount box holding the keyboard focus.
+  ASSERT_TRUE(game.run_to_human_turn());
+  QTest::mouseClick(window->amount_box(), Qt::LeftButton);
+  QTest::keyClick(window->amount_box(), Qt::Key_F10);
+  EXPECT_TRUE(game.screen().visible(winnerlabel));
+  QTest::keyClick(window->amount_box(), Qt::Key_F9);
+  EXPECT_FALSE(game.screen().visible(winnerlabel));
+}
+
+TEST_F(Played, SitOutTakesTheColourTheGameGivesIt) {
+  click(Command3);
+  EXPECT_EQ(game.screen().at(Command3).back, 0xFFu);
+  const QImage shot = window->button(Command3)->grab().toImage();
+  const QColor c = shot.pixelColor(shot.width() / 8, shot.height() / 2);
+  EXPECT_GT(c.red(), 200);
+  EXPECT_LT(c.green(), 60);
+}
+
+TEST_F(Played, ExitDuringAHandClosesEveryWindow) {
+  QSignalSpy finished(&game.program, &windows::Program::finished);
+  ASSERT_TRUE(game.run_to_human_turn());
+  click(Command2);
+  EXPECT_EQ(game.table().ending, Ending::exit_button);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 1000));
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(game.program.settings().isVisible());
+}
+
+TEST_F(Played, TheProgramClosesByItselfWhenTheTournamentIsOver) {
+  QSignalSpy finished(&game.program, &windows::Program::finished);
+  // Everything in at every turn: the tournament is soon over for the human.
+  bool message = false;
+  for (int guard = 0; guard < 200000 && !game.table().ended(); ++guard) {
+    message = message || game.screen().visible(Label24);
+    if (game.human_turn_open()) {
+      type_in_box(QStringLiteral("100000"));
+      QTest::keyClick(window->amount_box(), Qt::Key_Return);
+    } else if (!game.host.step()) {
+      break;
+    }
+  }
+  ASSERT_TRUE(game.table().ended());
+  EXPECT_EQ(game.table().ending, Ending::tournament_over);
+  EXPECT_NE(game.table().finish, Finish::none);
+  EXPECT_TRUE(message);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 1000));
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Played, ThePotSlidesToTheWinnerAndHiddenCardsTurnOver) {
+  window->motion().set_enabled(true);
+  // Stay in every hand until one reaches a showdown with a pot on the table.
+  for (int hand = 0; hand < 20; ++hand) {
+    while (!game.table().gameover && !game.table().ended()) {
+      if (game.human_turn_open())
+        click(game.screen().visible(Command5) ? Command5 : Command7);
+      else
+        ASSERT_TRUE(game.host.step());
+    }
+    if (game.table().postflop1) break;
+    ASSERT_TRUE(game.run_to_human_turn());
+  }
+  ASSERT_TRUE(game.table().postflop1);
+  EXPECT_TRUE(window->animating());
+  EXPECT_FALSE(window->motion().chips(0).empty() && window->motion().chips(1).empty());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window->animating(); }, 2000));
+}
+
+}  // namespace
+}  // namespace tarvix::testing
