@@ -167,15 +167,6 @@ TEST_F(LoadedTable, TurnOpensWithCheckWhenNothingIsOwed) {
   EXPECT_TRUE(turn_timer_running(table));
 }
 
-TEST_F(LoadedTable, ThinkingTimeLeavesTheClockAlone) {
-  ASSERT_TRUE(t.run_to_human_turn());
-  const int count = table.limittimersetting;
-  t.wait(3'600'000);
-  EXPECT_TRUE(t.human_turn_open());
-  EXPECT_EQ(table.limittimersetting, count);
-  EXPECT_EQ(table.limits, 10);
-}
-
 TEST_F(LoadedTable, CallStakesTheAmountOwed) {
   ASSERT_TRUE(t.run_to_human_turn());
   table.click(Command5);
