@@ -1,0 +1,209 @@
+#include "fuzz/action_script.h"
+
+#include <array>
+
+#include "tournament/simulator.h"
+
+namespace tarvix::fuzz {
+
+namespace {
+
+// Where the field may start: mostly from the beginning, sometimes late, and
+// sometimes one deal before the final table.
+constexpr std::array<int, 8> start_playersout = {0, 0, 0, 0, 900, 975, 985, 989};
+
+constexpr std::array<Element, 7> panel = {Command5,  Command6, Command7, Command8,
+                                          Command11, Text2,    Command3};
+
+enum Action {
+  click_panel,
+  click_any,
+  type_bytes,
+  type_number,
+  type_near_raise,
+  key,
+  next_tick,
+  wait_ms,
+  wait_for_turn,
+  play_turns,
+  exit_game,
+  action_count
+};
+
+constexpr std::size_t longest_typed_text = 40;
+
+class Player {
+ public:
+  Player(const std::uint8_t* data, std::size_t size, std::ostream* trace)
+      : data_(data), size_(size), trace_(trace), sim_(seed(), Policy::call, 0) {}
+
+  ScriptResult play() {
+    pos_ = 5;
+    Table& table = sim_.table;
+    table.Form_Load();
+    const int start = start_playersout[byte_at(4) % start_playersout.size()];
+    if (start > 0) {
+      table.playersout = start;
+      table.outchips = Chips{1000} * start;
+    }
+    note("load, playersout " + std::to_string(start));
+    check("the load step");
+    while (pos_ < size_ && going()) act(static_cast<Action>(next() % action_count));
+    ScriptResult result;
+    result.violation = sim_.violation();
+    result.events = events_;
+    result.hands = table.hands_dealt;
+    result.ended = table.ended();
+    return result;
+  }
+
+ private:
+  std::uint64_t seed() const {
+    std::uint64_t s = 0;
+    for (std::size_t i = 0; i < 4; ++i) s |= std::uint64_t{byte_at(i)} << (8 * i);
+    return s;
+  }
+  std::uint8_t byte_at(std::size_t i) const { return i < size_ ? data_[i] : 0; }
+  std::uint8_t next() { return pos_ < size_ ? data_[pos_++] : (pos_++, 0); }
+
+  bool going() const {
+    return !sim_.table.ended() && sim_.violation().empty() && events_ < event_budget &&
+           sim_.table.hands_dealt <= hand_budget;
+  }
+
+  void note(const std::string& what) {
+    if (trace_) *trace_ << events_ << ' ' << what << '\n';
+  }
+
+  void check(const std::string& after) { sim_.check(after.c_str()); }
+
+  bool human_turn_open() const {
+    const Table& t = sim_.table;
+    return !t.ended() && !t.gameover && !t.events.enabled(TimerId::roundtimer) &&
+           (sim_.screen.visible(Command5) || sim_.screen.visible(Command7));
+  }
+
+  // Delivers the next tick if one is due by until; false when none is.
+  bool tick(Millis until) {
+    const auto due = sim_.table.next_tick_due();
+    if (!due || *due > until) return false;
+    sim_.clock.set(*due);
+    sim_.table.run_due_timers();
+    ++events_;
+    check("a tick");
+    return true;
+  }
+
+  bool run_to_human_turn() {
+    while (going() && !human_turn_open())
+      if (!tick(INT64_MAX)) return false;
+    return human_turn_open();
+  }
+
+  void click(Element e) {
+    note("click " + element_name(e));
+    sim_.table.click(e);
+    check("a click on " + element_name(e));
+  }
+
+  void type(const std::string& text) {
+    note("type '" + text + "'");
+    sim_.table.type_amount(text);
+    check("typing '" + text + "'");
+  }
+
+  void act(Action action) {
+    Table& table = sim_.table;
+    ++events_;
+    switch (action) {
+      case click_panel:
+        click(panel[next() % panel.size()]);
+        break;
+      case click_any: {
+        const auto e = static_cast<Element>(next() % element_count);
+        if (e != Command2) click(e);
+        break;
+      }
+      case type_bytes: {
+        const std::size_t length = next() % (longest_typed_text + 1);
+        std::string text;
+        for (std::size_t i = 0; i < length && pos_ < size_; ++i)
+          text.push_back(static_cast<char>(next()));
+        type(text);
+        break;
+      }
+      case type_number: {
+        const unsigned low = next();
+        type(std::to_string(low | unsigned{next()} << 8));
+        break;
+      }
+      case type_near_raise: {
+        const auto offset = static_cast<std::int8_t>(next());
+        type(std::to_string(table.amount_to_call() + 2 * table.limits + offset));
+        break;
+      }
+      case key: {
+        constexpr std::array<Key, 4> keys = {Key::enter, Key::f9, Key::f10, Key::other};
+        const Key k = keys[next() % keys.size()];
+        note("key " + std::to_string(static_cast<int>(k)));
+        table.press_key(k);
+        check("a key");
+        break;
+      }
+      case next_tick:
+        note("next tick");
+        tick(INT64_MAX);
+        break;
+      case wait_ms: {
+        const Millis ms = Millis{next()} * 250;
+        note("wait " + std::to_string(ms) + " ms");
+        const Millis until = sim_.clock.now() + ms;
+        while (going() && tick(until)) {
+        }
+        sim_.clock.set(until);
+        break;
+      }
+      case wait_for_turn:
+        note("wait for the human's turn");
+        run_to_human_turn();
+        break;
+      case play_turns: {
+        const std::uint8_t operand = next();
+        const int turns = operand / 4 + 1;
+        const int rule = operand % 4;
+        for (int n = 0; n < turns && run_to_human_turn(); ++n) {
+          const bool free = sim_.screen.visible(Command7);
+          const bool best = table.p(human).handrank == 1;
+          const Element calm = free ? Command7 : Command5;
+          const Element e = rule == 0   ? calm
+                            : rule == 1 ? (free ? Command7 : Command8)
+                            : rule == 2 ? Command6
+                            : best      ? Command6
+                                        : (free ? Command7 : Command8);
+          click(e);
+        }
+        break;
+      }
+      case exit_game:
+        if (next() == exit_confirm) click(Command2);
+        break;
+      case action_count:
+        break;
+    }
+  }
+
+  const std::uint8_t* data_;
+  std::size_t size_;
+  std::size_t pos_ = 0;
+  std::ostream* trace_;
+  Simulation sim_;
+  long events_ = 0;
+};
+
+}  // namespace
+
+ScriptResult run_action_script(const std::uint8_t* data, std::size_t size, std::ostream* trace) {
+  return Player(data, size, trace).play();
+}
+
+}  // namespace tarvix::fuzz

@@ -1,0 +1,50 @@
+// A player's inputs as bytes: the fuzzer's input format, shared by the
+// fuzz target and the test that replays the saved inputs.
+//
+// Header: four bytes of seed (little-endian; missing bytes are 0) and one
+// byte that may start the field further on, so the late field and the final
+// table are reached. Then one action per opcode byte (the byte modulo the
+// number of actions), each followed by its operand bytes; missing operands
+// read as 0:
+//   click a bet-panel button, Sit Out or the amount box  (1 operand byte)
+//   click any element of the window, Exit aside          (1)
+//   type raw bytes into the amount box                   (length, bytes)
+//   type a number                                        (2, little-endian)
+//   type the raise amount plus or minus a little         (1, signed)
+//   a key: Enter, F9, F10 or another                     (1)
+//   the next timer tick                                  (0)
+//   let time pass, delivering every tick due             (1: quarter seconds)
+//   wait for the human's turn                            (0)
+//   play some turns by a simple rule                     (1)
+//   Exit, only when the operand is exit_confirm          (1)
+// The game runs on virtual time from Form_Load and its rules are checked
+// after every action and every tick.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+namespace tarvix::fuzz {
+
+constexpr std::uint8_t exit_confirm = 0xE7;
+
+// Every action and every tick delivered counts, and every deal (the deal's
+// evaluation costs the most); an input stops at either bound, so each runs
+// in a few milliseconds.
+constexpr long event_budget = 4000;
+constexpr int hand_budget = 32;
+
+struct ScriptResult {
+  std::string violation;  // empty when every rule held
+  long events = 0;
+  int hands = 0;
+  bool ended = false;
+};
+
+// Plays the script; writes one line per action to trace when given.
+ScriptResult run_action_script(const std::uint8_t* data, std::size_t size,
+                               std::ostream* trace = nullptr);
+
+}  // namespace tarvix::fuzz
