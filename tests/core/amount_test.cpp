@@ -81,6 +81,7 @@ TEST_F(BetIt, AnAcceptedTextThatIsNoNumberOnlyCalls) { EXPECT_EQ(bet_it("50abc")
 
 TEST_F(BetIt, AShortStackGoesAllIn) {
   t.table.p(1).prize = 50;
+  testing::settle_books(t.table);
   EXPECT_EQ(bet_it("100"), 50);
   EXPECT_EQ(t.table.p(1).prize, 0);
 }

@@ -12,6 +12,7 @@ namespace {
 using testing::open_street;
 using testing::ScriptedTable;
 using testing::set_ranks;
+using testing::settle_books;
 using testing::turn_to;
 
 bool pause_running(const Table& table) { return table.events.enabled(TimerId::Timer1); }
@@ -201,6 +202,7 @@ TEST_F(LoadedTable, RaiseStakesTheCallPlusTwoLimitsAndClosesAtSeven) {
 
 TEST_F(LoadedTable, RaiseIsCutToAShortStack) {
   table.p(1).prize = 30;
+  settle_books(table);
   ASSERT_TRUE(t.run_to_human_turn());
   table.click(Command6);
   EXPECT_EQ(table.p(1).bet, 30);
@@ -300,6 +302,7 @@ void expect_stake(const ComputerStake& c, int street = 0) {
   table.flopshower4 = 7;  // keeps a street without stakes from being restarted
   table.p(c.seat).prize = c.prize;
   table.p(c.seat).handrank = c.rank;
+  settle_books(table);
   turn_to(table, c.seat);
   ASSERT_TRUE(t.step());
   const player& q = table.p(c.seat);
@@ -344,6 +347,7 @@ TEST(ComputerStakes, AShortStackGoesAllIn) {
   table.currentbet = 20;
   table.p(5).prize = 10;
   table.p(5).handrank = 2;
+  settle_books(table);
   turn_to(table, 5);
   ASSERT_TRUE(t.step());
   EXPECT_EQ(table.p(5).bet, 10);
@@ -365,6 +369,7 @@ TEST(ComputerStakes, WithNobodyElseToActSeatsTwoToFourCallAndTheRestPass) {
     table.p(1).allin = true;
     table.p(seat).prize = 100;
     table.p(seat).handrank = 1;
+    settle_books(table);
     turn_to(table, seat);
     ASSERT_TRUE(t.step());
     const Chips stake = seat <= 4 ? 30 : 0;
@@ -493,6 +498,7 @@ TEST_F(LoadedTable, AnAllInHumanOnTheBigBlindStillClosesTheStreet) {
   table.currentbet = 20;
   table.p(1).prize = 0;
   table.p(1).allin = true;
+  settle_books(table);
   turn_to(table, 1);
   ASSERT_TRUE(t.step());
   EXPECT_EQ(table.flopshower1, 7);
@@ -533,6 +539,7 @@ TEST_F(LoadedTable, TiedWinnersSplitThePotToTheLastChip) {
   for (int s : {2, 4, 6, 7}) table.p(s).fold = true;
   for (int s : {1, 3, 5}) table.p(s).prize = 1000;
   table.pot = 101;
+  settle_books(table);
   ASSERT_TRUE(t.run_to_human_turn());
   table.click(Command7);
   ASSERT_TRUE(table.gameover);
@@ -553,6 +560,7 @@ TEST_F(LoadedTable, TheOddChipGoesToTheFirstWinnerAfterTheButton) {
   for (int s : {2, 4, 6, 7}) table.p(s).fold = true;
   for (int s : {1, 3, 5}) table.p(s).prize = 1000;
   table.pot = 100;
+  settle_books(table);
   ASSERT_TRUE(t.run_to_human_turn());
   table.click(Command7);
   EXPECT_EQ(table.p(3).prize, 1034);
@@ -565,6 +573,7 @@ TEST_F(LoadedTable, TheBestHandStillInTakesThePotWhenTheBestFolded) {
   set_ranks(table, {3, 1, 2, 5, 5, 5, 5});
   for (int s : {2, 4, 5, 6}) table.p(s).fold = true;
   table.pot = 300;
+  settle_books(table);
   ASSERT_TRUE(t.run_to_human_turn());
   const Chips before = table.p(3).prize;
   table.click(Command7);
@@ -578,6 +587,7 @@ TEST_F(LoadedTable, FoldingAsTheLastToCloseSeventhStreetWinsNothing) {
   set_ranks(table, {1, 5, 2, 5, 5, 5, 5});
   for (int s : {2, 4, 5, 6, 7}) table.p(s).fold = true;
   table.pot = 400;
+  settle_books(table);
   ASSERT_TRUE(t.run_to_human_turn());
   const Chips before = table.p(3).prize;
   table.click(Command8);
@@ -609,6 +619,7 @@ TEST_F(LoadedTable, AShowdownWithEverySeatFoldedPaysTheBestActiveHand) {
   table.p(2).Active = false;  // the best hand, but its player is gone
   for (int s = 2; s <= seats; ++s) table.p(s).fold = true;
   table.pot = 500;
+  settle_books(table);
   const Chips before = table.p(4).prize;
   table.click(Command8);
   ASSERT_TRUE(table.gameover);
@@ -673,6 +684,7 @@ TEST_F(LoadedTable, AfterAComputerEndsTheHandNothingIsPaidOrShownAgain) {
   table.flopshower4 = 3;
   set_ranks(table, {5, 5, 5, 1, 5, 5, 5});  // seat 3 folds, seat 4 wins
   table.pot = 600;
+  settle_books(table);
   turn_to(table, 3);
   ASSERT_TRUE(t.step());
   ASSERT_TRUE(table.gameover);
@@ -727,6 +739,7 @@ TEST_F(LoadedTable, KnockedOutTheHumanIsToldThePlayersLeftAndTheGameEnds) {
   table.p(1).prize = 0;
   table.p(1).allin = true;
   set_ranks(table, {5, 5, 1, 5, 5, 5, 5});
+  settle_books(table);
   t.wait(2000);
   ASSERT_TRUE(table.gameover);
   EXPECT_TRUE(t.screen.visible(Label24));
@@ -741,12 +754,28 @@ TEST_F(LoadedTable, KnockedOutTheHumanIsToldThePlayersLeftAndTheGameEnds) {
   EXPECT_EQ(table.hands_dealt, 1);
 }
 
+TEST_F(LoadedTable, KnockedOutAtTheFinalTableCountsTheSeatsStillPlaying) {
+  // Seats that stay broke are counted out again at every deal, so the
+  // counter runs past the field: the message counts the table instead.
+  human_closes_seventh_street(table);
+  table.playersout = 1003;
+  table.p(7).Active = false;
+  table.p(7).fold = true;
+  table.p(1).prize = 0;
+  table.p(1).allin = true;
+  set_ranks(table, {5, 5, 1, 5, 5, 5, 5});
+  settle_books(table);
+  t.wait(2000);
+  EXPECT_EQ(t.screen.caption(Label24), "Your Finished With  5 Players Still in Tournament");
+}
+
 TEST_F(LoadedTable, KnockedOutEarlyCountsTheWholeField) {
   human_closes_seventh_street(table);
   table.playersout = 500;
   table.p(1).prize = 0;
   table.p(1).allin = true;
   set_ranks(table, {5, 5, 1, 5, 5, 5, 5});
+  settle_books(table);
   t.wait(2000);
   EXPECT_EQ(t.screen.caption(Label24), "Your Finished With  500 Players Still in Tournament");
 }
@@ -759,6 +788,7 @@ TEST_F(LoadedTable, TheLastPlayerLeftIsToldOfTheVictoryAndTheGameEnds) {
     table.p(s).fold = true;
   }
   table.pot = 50;
+  settle_books(table);
   t.wait(2000);
   ASSERT_TRUE(table.gameover);
   EXPECT_EQ(t.screen.caption(Label24), "Congratulations You Won The Tournament");

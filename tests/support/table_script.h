@@ -25,6 +25,15 @@ inline void set_ranks(Table& table, const std::array<int, seats>& ranks) {
   for (int s = 1; s <= seats; ++s) table.p(s).handrank = ranks[static_cast<std::size_t>(s - 1)];
 }
 
+// The table keeps books of its chips (its rules are asserted after every
+// event): chips that a test puts on the table or takes off it by arranging
+// stacks or the pot are booked as having come from outside. Call it after
+// arranging and before driving the table.
+inline void settle_books(Table& table) {
+  const Chips on_table = table.chips_in_stacks() + (table.gameover ? 0 : table.pot);
+  table.chips_brought += on_table - table.chips_expected();
+}
+
 // Lets the hand play on, the human checking when that is free and otherwise
 // folding (or calling), until the showdown. True when it was reached.
 inline bool play_to_showdown(ScriptedTable& t, bool human_calls = false) {
@@ -49,6 +58,7 @@ inline bool deal_next_hand(ScriptedTable& t,
                            const std::function<void(Table&)>& between_hands = {}) {
   if (!play_to_showdown(t)) return false;
   if (between_hands) between_hands(t.table);
+  settle_books(t.table);
   const int dealt = t.table.hands_dealt;
   while (t.table.hands_dealt == dealt)
     if (!t.step()) return false;
@@ -70,7 +80,8 @@ inline void open_street(Table& table, int street) {
   table.zero_total_bets();
 }
 
-// Gives the turn to seat k at the next tick of the turn timer.
+// Gives the turn to seat k at the next tick of the turn timer (unless the
+// tick finds a street without stakes or closing seat, which goes to seat 7).
 inline void turn_to(Table& table, int k) {
   table.focuser = Table::seat_before(k);
   table.Command4_Click();
