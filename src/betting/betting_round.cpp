@@ -94,10 +94,11 @@ void Table::turn_dispatch() {
     focuser = 6;
   }
   // A street after a raise earlier in the hand has no closing seat until
-  // somebody raises on it; without one it would never end. It closes where
-  // the big blind's rule would close it, at the seat after the dealer.
-  if (raiser && street() >= 0 && closing_seat(street()) == 0 && dealer_seat() != 0)
-    closing_seat(street()) = seat_after(dealer_seat());
+  // somebody raises on it; without one it would never end. It closes after
+  // one full round, at the seat whose turn has just ended, so that every
+  // seat acts once on it.
+  if (raiser && street() >= 0 && closing_seat(street()) == 0 && focuser >= 1 && focuser <= 7)
+    closing_seat(street()) = focuser;
 
   if (focuser >= 1 && focuser <= 7 && !postflop1 && !postflop2 && !postflop3) postblinds = true;
   if (focuser >= 1 && focuser <= 6) {
