@@ -20,8 +20,11 @@ class CardPictures {
   // Any embedded picture (":/art/..."), scaled to fill the size.
   QPixmap picture(const QString& path, QSize size, qreal device_pixel_ratio);
 
-  // The card sheet, loaded on first use and shared by all windows.
-  static const QImage& sheet();
+  // The card sheet, shared by all windows, with cells at least cell_height
+  // pixels tall where the sheet has that many; cut(cell) is a cell's place
+  // in it.
+  static const QImage& sheet(int cell_height = 0);
+  static QRect cut(int cell);
 
  private:
   struct Entry {

@@ -389,14 +389,15 @@ void TableWindow::draw_cards(QPainter& painter, Motion::Millis now) {
     const ElementState& s = screen_.at(e);
     if (!s.visible || s.picture < 0) continue;
     const QRect r = view_rect(e).toRect();
+    const auto flip = motion_.flip(slot, now);
+    // A turning card is drawn narrower about its middle, its shadow with it.
+    const double w = flip ? r.width() * std::max(flip->width, 0.02) : r.width();
+    const QRectF shown(QRectF(r).center().x() - w / 2, r.top(), w, r.height());
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 80));
-    painter.drawRoundedRect(QRectF(r).translated(25 * scale_, 35 * scale_), 40 * scale_,
-                            40 * scale_);
-    if (const auto flip = motion_.flip(slot, now)) {
-      const double w = r.width() * std::max(flip->width, 0.02);
-      const QRectF turning(r.center().x() - w / 2, r.top(), w, r.height());
-      painter.drawPixmap(turning, pictures_.card(flip->cell, r.size(), ratio),
+    painter.drawRoundedRect(shown.translated(25 * scale_, 35 * scale_), 40 * scale_, 40 * scale_);
+    if (flip) {
+      painter.drawPixmap(shown, pictures_.card(flip->cell, r.size(), ratio),
                          QRectF(QPointF(0, 0), QSizeF(r.size()) * ratio));
       continue;
     }

@@ -68,7 +68,9 @@ int main(int argc, char** argv) {
     ok &= saved;
   }
 
-  // Call or check every turn until the hand is decided.
+  // Call or check every turn until the hand is decided; the pot's slide and
+  // the cards turning over are caught halfway.
+  table->motion().set_enabled(true);
   while (!game.table().gameover && !game.table().ended()) {
     if (game.human_turn_open()) {
       const auto e = game.screen().visible(tarvix::Command5) ? tarvix::Command5 : tarvix::Command7;
@@ -77,8 +79,24 @@ int main(int argc, char** argv) {
       break;
     }
   }
+  QTest::qWait(120);
+  ok &= save(*table, path("table_payout.png"));
+  QTest::qWait(800);
   QTest::keyClick(table, Qt::Key_F10);
   ok &= save(*table, path("table_showdown.png"));
+  table->motion().set_enabled(false);
+
+  // Everything in at every turn until the tournament is over for the human.
+  for (int guard = 0; guard < 100000 && game.table().finish == tarvix::Finish::none; ++guard) {
+    if (game.human_turn_open()) {
+      QTest::mouseClick(table->amount_box(), Qt::LeftButton);
+      QTest::keyClicks(table->amount_box(), QStringLiteral("100000"));
+      QTest::keyClick(table->amount_box(), Qt::Key_Return);
+    } else if (!game.host.step()) {
+      break;
+    }
+  }
+  ok &= save(*table, path("table_end.png"));
 
   table->resize(720, 514);
   ok &= save(*table, path("table_small.png"));
