@@ -61,6 +61,37 @@ TEST_F(Played, TheBetPanelShowsAtTheHumansTurnAsTheModelSays) {
             QStringLiteral("Raise  %1").arg(call + 2 * game.table().limits));
   // Nothing is due while the human thinks.
   EXPECT_FALSE(game.host.armed_for());
+
+  // The human's plate is lit in the model's &H80FFFF, a light yellow.
+  EXPECT_EQ(game.screen().at(Shape7).fill, 0x80FFFFu);
+  const QImage shot = window->grab().toImage();
+  const QPointF clear = window->to_view({4150, 8000, 0, 0}).topLeft();
+  const QColor lit = shot.pixelColor((clear * shot.devicePixelRatio()).toPoint());
+  EXPECT_GT(lit.red(), 200);
+  EXPECT_GT(lit.green(), 200);
+  EXPECT_LT(lit.blue(), 170);
+}
+
+TEST_F(Played, AnOpaqueMessageIsDrawnInTheModelsColours) {
+  // As the end of the tournament shows it: red back, yellow text, 14 points.
+  Screen& screen = game.host.screen();
+  screen.set_caption(Label24, "Congratulations You Won The Tournament");
+  screen.set_opaque(Label24, true);
+  screen.set_color(Label24, ColorRole::back, 0xFF);
+  screen.set_color(Label24, ColorRole::fore, 0xFFFF);
+  screen.set_font_size(Label24, 14);
+  screen.set_visible(Label24, true);
+  const QImage shot = window->grab().toImage();
+  const QRectF label = window->to_view(design_rect(Label24));
+  int red = 0, yellow = 0;
+  for (int x = static_cast<int>(label.left()); x < label.right(); x += 2) {
+    const QColor c = shot.pixelColor(
+        (QPointF(x, label.center().y()) * shot.devicePixelRatio()).toPoint());
+    red += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+    yellow += c.red() > 200 && c.green() > 200 && c.blue() < 80;
+  }
+  EXPECT_GT(red, 20);
+  EXPECT_GT(yellow, 3);
 }
 
 TEST_F(Played, CallOrCheckThenRaiseThenBetItStakeWhatTheButtonsSay) {
