@@ -157,7 +157,7 @@ void Table::computer_turn(int k) {
   Command4_Click();
 }
 
-void Table::stake_bookkeeping(int k) {
+void Table::mark_stack(int k) {
   player& q = p(k);
   if (q.prize <= 0) {
     display.set_caption(stack_label(k), "All in");
@@ -165,6 +165,11 @@ void Table::stake_bookkeeping(int k) {
   } else {
     display.set_caption(stack_label(k), number_text(q.prize));
   }
+}
+
+void Table::stake_bookkeeping(int k) {
+  player& q = p(k);
+  mark_stack(k);
   currentbet = std::max(currentbet, q.totalbet);
   pot += q.bet;
   display.set_caption(potlabel, number_text(pot));

@@ -9,31 +9,16 @@
 
 namespace tarvix {
 
-namespace {
-constexpr int key_f9 = 120;
-constexpr int key_f10 = 121;
-constexpr int key_enter = 13;
-}  // namespace
-
 void Table::Command5_GotFocus() {
   if (gameover) return;
   timer_off(TimerId::roundtimer);
 
-  bool opponent_left = false;
-  for (int s = 2; s <= seats; ++s) opponent_left = opponent_left || p(s).Active;
-  if (!opponent_left) {
+  if (!opponent_left()) {
     bet_panel_hide();
     give_focus(Command2);
     timer_off(TimerId::roundtimer);
     timer_off(TimerId::Timer1);
-    display.set_visible(Label24, true);
-    display.set_opaque(Label24, true);
-    display.set_color(Label24, ColorRole::back, 0xFF);
-    display.set_color(Label24, ColorRole::fore, 0xFFFF);
-    display.set_font_size(Label24, 14);
-    display.set_caption(Label24, "Congratulations You Won The Tournament");
-    closer = 1;
-    finish = Finish::won;
+    announce_victory();
   }
 
   if (all_others_folded(human)) {
@@ -95,16 +80,7 @@ void Table::human_stake(Chips amount) {
   q.bet = std::clamp<Chips>(amount, 0, std::max<Chips>(q.prize, 0));
   q.totalbet += q.bet;
   q.prize -= q.bet;
-  if (q.prize <= 0) {
-    display.set_caption(Label13, "All in");
-    q.allin = true;
-  } else {
-    display.set_caption(Label13, number_text(q.prize));
-  }
-  currentbet = std::max(currentbet, q.totalbet);
-  pot += q.bet;
-  display.set_caption(potlabel, number_text(pot));
-  chips_player_show(q.bet, human);
+  stake_bookkeeping(human);
 }
 
 void Table::Command5_Click() {
@@ -113,25 +89,15 @@ void Table::Command5_Click() {
 }
 
 void Table::Command7_Click() {
-  show_stack_or_all_in();
+  mark_stack(human);
   human_after_action(false);
 }
 
 void Table::Command8_Click() {
-  show_stack_or_all_in();
+  mark_stack(human);
   bet_panel_hide();
   hide_card_slots(human);
   human_after_action(true);
-}
-
-void Table::show_stack_or_all_in() {
-  player& q = p(human);
-  if (q.prize <= 0) {
-    display.set_caption(Label13, "All in");
-    q.allin = true;
-  } else {
-    display.set_caption(Label13, number_text(q.prize));
-  }
 }
 
 void Table::human_raised(bool seventh_street_too) {

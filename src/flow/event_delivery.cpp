@@ -7,12 +7,6 @@
 
 namespace tarvix {
 
-namespace {
-constexpr int key_f9 = 120;
-constexpr int key_f10 = 121;
-constexpr int key_enter = 13;
-}  // namespace
-
 void Table::click(Element e) {
   if (ended()) return;
   const ElementKind kind = kind_of(e);

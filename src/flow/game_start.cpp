@@ -83,12 +83,7 @@ void Table::first_game() {
   if (tossdone == 0) toss();
   bet_panel_hide();
   timer_off(TimerId::Timer1);
-  distribute_cards_for_10();
-  evaluate_player_cards();
-  show_hole_cards();
-  ++hands_dealt;
-  blinds_bet();
-  Command4_Click();
+  deal_and_open_third_street();
 }
 
 void Table::toss() {

@@ -142,6 +142,10 @@ void Table::new_deal() {
   }
   if (playersout > final_table) take_antes();
 
+  deal_and_open_third_street();
+}
+
+void Table::deal_and_open_third_street() {
   distribute_cards_for_10();
   evaluate_player_cards();
   show_hole_cards();

@@ -40,6 +40,11 @@ struct Settings {
 // Keys the table answers. The letters play the bet panel from the keyboard:
 // each acts as a click on its button (C Call, K Check, R Raise, F Fold, B the
 // amount box), and only while the amount box does not hold the keyboard.
+// Key codes of the table window's keyboard handlers.
+constexpr int key_enter = 13;
+constexpr int key_f9 = 120;
+constexpr int key_f10 = 121;
+
 enum class Key { enter, f9, f10, call, check, raise, fold, bet_box, other };
 
 // How the program came to its end.
@@ -143,6 +148,7 @@ class Table {
   void renumber_from_dealer(int n);
   void sitting_out_dealer_fee();
   void take_antes();
+  void deal_and_open_third_street();  // the common end of every deal
 
   // ---- Betting round (betting/betting_round.cpp) --------------------------
   void blinds_bet();
@@ -154,6 +160,7 @@ class Table {
   bool post_forced_bets(int k);        // true when the handler passed the turn on
   void post_amount(int k, Chips amount);
   void stake_bookkeeping(int k);
+  void mark_stack(int k);  // the stack label, or "All in" and allin once it is gone
   void street_end_check(int k);
   void move_closing_seat(int k, bool seventh_street_too = true);
   void big_blind_closing_rule(int k);
@@ -185,7 +192,6 @@ class Table {
   void human_after_action(bool folding);
   void human_passes_on();
   void human_raised(bool seventh_street_too);
-  void show_stack_or_all_in();
   void lost_focus_after_action();
 
   // ---- Computer players (betting/computer_players.cpp) --------------------
@@ -208,6 +214,8 @@ class Table {
   void evaluate_ultimate_winner(const std::array<int, seats>& winner);
   void evaluate_winner();
   void pot_to_winner(int s);
+  void announce_victory();
+  bool opponent_left() const;
 
   // ---- Limits (tournament/limits.cpp) -------------------------------------
   void limits_clock();

@@ -102,21 +102,29 @@ void Table::evaluate_winner() {
     Command1_Click();
   }
 
-  bool opponent_left = false;
-  for (int s = 2; s <= seats; ++s) opponent_left = opponent_left || p(s).Active;
-  if (!opponent_left) {
-    display.set_visible(Label24, true);
-    display.set_opaque(Label24, true);
-    display.set_color(Label24, ColorRole::back, 255);
-    display.set_color(Label24, ColorRole::fore, 65535);
-    display.set_font_size(Label24, 14);
-    display.set_caption(Label24, "Congratulations You Won The Tournament");
-    closer = 1;
-    finish = Finish::won;
+  if (!opponent_left()) {
+    announce_victory();
     Command1_Click();
   }
 
   if (closer == 0) Command1_Click();
+}
+
+void Table::announce_victory() {
+  display.set_visible(Label24, true);
+  display.set_opaque(Label24, true);
+  display.set_color(Label24, ColorRole::back, 0xFF);    // red
+  display.set_color(Label24, ColorRole::fore, 0xFFFF);  // yellow
+  display.set_font_size(Label24, 14);
+  display.set_caption(Label24, "Congratulations You Won The Tournament");
+  closer = 1;
+  finish = Finish::won;
+}
+
+bool Table::opponent_left() const {
+  for (int s = 2; s <= seats; ++s)
+    if (p(s).Active) return true;
+  return false;
 }
 
 void Table::pot_to_winner(int s) {
