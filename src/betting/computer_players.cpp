@@ -64,13 +64,8 @@ void Table::computer_decision(int k) {
     raise_or_stay(me.best_divisor);
   else if (rank >= 2 && rank <= 4 && !postflop3)
     raise_or_stay(me.good_divisor);
-  else if (rank >= 5)
-    fold();
-  else if (postflop1 && folder == 1 && rank >= 2)
-    fold();
-  else if (postflop2 && folder == 2 && rank >= 2)
-    fold();
-  else if (postflop3 && folder == 3 && rank >= 2)
+  else if (rank >= 5 || (rank >= 2 && ((postflop1 && folder == 1) || (postflop2 && folder == 2) ||
+                                         (postflop3 && folder == 3))))
     fold();
   else
     q.bet = 0;

@@ -8,7 +8,7 @@ namespace {
 
 // A hand that needs more than this has stopped making progress.
 constexpr long events_per_hand_bound = 20000;
-constexpr Millis game_time_per_hand_bound = 4 * 3600 * 1000;  // besides the human's thinking
+constexpr Millis game_time_per_hand_bound = Millis{4} * 3600 * 1000;  // besides the human's thinking
 
 const char* const odd_amounts[] = {"",    "abc", "-50", "40.5", "1e999", "0",
                                    "1234567890123456789012345678901234567890",
