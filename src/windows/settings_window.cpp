@@ -1,6 +1,6 @@
 #include "windows/settings_window.h"
 
-#include <QGridLayout>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -161,6 +161,11 @@ QString SettingsWindow::player_name() const { return name_box_->text(); }
 
 Settings SettingsWindow::settings() const {
   return Settings{player_name().toStdString(), backside_, tabletop_};
+}
+
+void SettingsWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit exit_requested();
 }
 
 void SettingsWindow::mark(const std::vector<ChoiceTile*>& group, ChoiceTile* chosen) {

@@ -38,6 +38,10 @@ class SettingsWindow : public QWidget {
   void ok();
   void exit_requested();
 
+ protected:
+  // Closing the window is its Exit button.
+  void closeEvent(class QCloseEvent* event) override;
+
  private:
   void mark(const std::vector<ChoiceTile*>& group, ChoiceTile* chosen);
 

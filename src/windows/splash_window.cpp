@@ -1,5 +1,6 @@
 #include "windows/splash_window.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -129,6 +130,12 @@ void SplashWindow::close_splash() {
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent*) { close_splash(); }
+
+// Closed by the window manager: it gives way as if a key were pressed.
+void SplashWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  close_splash();
+}
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == frame_ && event->type() == QEvent::MouseButtonRelease) {

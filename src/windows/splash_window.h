@@ -30,6 +30,7 @@ class SplashWindow : public QWidget {
   void keyPressEvent(class QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(class QPaintEvent*) override;
+  void closeEvent(class QCloseEvent* event) override;
 
  private:
   void close_splash();

@@ -57,6 +57,11 @@ QColor button_colour(Element e) {
   }
 }
 
+// Restyling re-polishes the widget: only when the style really changes.
+void set_style(QWidget* widget, const QString& style) {
+  if (widget->styleSheet() != style) widget->setStyleSheet(style);
+}
+
 QString trimmed(const std::string& text) { return QString::fromStdString(text).trimmed(); }
 
 // Call and Raise show the amount; the button also says what it does.
@@ -198,7 +203,8 @@ void TableWindow::sync_widget(Element e) {
   if (e == Text2) {
     const QString text = QString::fromStdString(s.text);
     if (amount_box_->text() != text) amount_box_->setText(text);
-    amount_box_->setStyleSheet(
+    set_style(
+        amount_box_,
         QStringLiteral("QLineEdit { background: #fbf8ee; color: #111; border: 1px solid #8a7a4a;"
                        " border-radius: %1px; font-size: %2px; padding: 0 %3px; }")
             .arg(radius)
@@ -210,15 +216,15 @@ void TableWindow::sync_widget(Element e) {
     if (b->text() != caption) b->setText(caption);
     const QColor bg = s.back != 0 ? to_qcolor(s.back) : button_colour(e);
     const QColor ink = bg.lightness() < 110 ? QColor(Qt::white) : QColor(0x1b, 0x1b, 0x1b);
-    b->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2;"
-                                    " border: 1px solid #3d3010; border-radius: %3px;"
-                                    " font-size: %4px; font-weight: bold; padding: 0; }"
-                                    "QPushButton:hover { background: %5; }"
-                                    "QPushButton:pressed { background: %6; }")
-                         .arg(bg.name(), ink.name())
-                         .arg(radius)
-                         .arg(px)
-                         .arg(bg.lighter(108).name(), bg.darker(115).name()));
+    set_style(b, QStringLiteral("QPushButton { background: %1; color: %2;"
+                                " border: 1px solid #3d3010; border-radius: %3px;"
+                                " font-size: %4px; font-weight: bold; padding: 0; }"
+                                "QPushButton:hover { background: %5; }"
+                                "QPushButton:pressed { background: %6; }")
+                     .arg(bg.name(), ink.name())
+                     .arg(radius)
+                     .arg(px)
+                     .arg(bg.lighter(108).name(), bg.darker(115).name()));
   }
   w->setVisible(s.visible);
 }

@@ -185,6 +185,15 @@ TEST(Settings, ExitEndsTheProgramWithoutATable) {
   EXPECT_FALSE(game.host.started());
 }
 
+TEST(Settings, ClosingTheWindowIsItsExitButton) {
+  GuiGame game;
+  QSignalSpy finished(&game.program, &windows::Program::finished);
+  to_settings(game);
+  game.program.settings().close();
+  EXPECT_EQ(finished.count(), 1);
+  EXPECT_FALSE(game.host.started());
+}
+
 // ---- The table window after its load ------------------------------------------------------
 
 TEST(TableWindow, AfterLoadOnlyTheExitAndSitOutButtonsAreShown) {
