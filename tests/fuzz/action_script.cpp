@@ -54,6 +54,7 @@ class Player {
     result.events = events_;
     result.hands = table.hands_dealt;
     result.ended = table.ended();
+    result.won = table.finish == Finish::won;
     return result;
   }
 
@@ -143,7 +144,9 @@ class Player {
         break;
       }
       case key: {
-        constexpr std::array<Key, 4> keys = {Key::enter, Key::f9, Key::f10, Key::other};
+        constexpr std::array<Key, 9> keys = {Key::enter, Key::f9,      Key::f10,
+                                             Key::call,  Key::check,   Key::raise,
+                                             Key::fold,  Key::bet_box, Key::other};
         const Key k = keys[next() % keys.size()];
         note("key " + std::to_string(static_cast<int>(k)));
         table.press_key(k);
@@ -171,16 +174,22 @@ class Player {
         const std::uint8_t operand = next();
         const int turns = operand / 4 + 1;
         const int rule = operand % 4;
+        // Call, fold, or, holding the best hand at the table, raise or go
+        // all in (which knocks the field out soon enough to win it).
         for (int n = 0; n < turns && run_to_human_turn(); ++n) {
           const bool free = sim_.screen.visible(Command7);
+          const Element passive = free ? Command7 : Command8;
           const bool best = table.p(human).handrank == 1;
-          const Element calm = free ? Command7 : Command5;
-          const Element e = rule == 0   ? calm
-                            : rule == 1 ? (free ? Command7 : Command8)
-                            : rule == 2 ? Command6
-                            : best      ? Command6
-                                        : (free ? Command7 : Command8);
-          click(e);
+          if (rule == 0) {
+            click(free ? Command7 : Command5);
+          } else if (rule == 1 || !best) {
+            click(passive);
+          } else if (rule == 2) {
+            click(Command6);
+          } else {
+            type("1000000000");
+            click(Command11);
+          }
         }
         break;
       }

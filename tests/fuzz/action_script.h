@@ -15,7 +15,8 @@
 //   the next timer tick                                  (0)
 //   let time pass, delivering every tick due             (1: quarter seconds)
 //   wait for the human's turn                            (0)
-//   play some turns by a simple rule                     (1)
+//   play turns: call, fold, or raise or go all in with
+//   the best hand at the table                           (1: turns, rule)
 //   Exit, only when the operand is exit_confirm          (1)
 // The game runs on virtual time from Form_Load and its rules are checked
 // after every action and every tick.
@@ -34,13 +35,14 @@ constexpr std::uint8_t exit_confirm = 0xE7;
 // evaluation costs the most); an input stops at either bound, so each runs
 // in a few milliseconds.
 constexpr long event_budget = 4000;
-constexpr int hand_budget = 32;
+constexpr int hand_budget = 64;
 
 struct ScriptResult {
   std::string violation;  // empty when every rule held
   long events = 0;
   int hands = 0;
   bool ended = false;
+  bool won = false;  // the human won the tournament
 };
 
 // Plays the script; writes one line per action to trace when given.
