@@ -50,7 +50,7 @@ class Player {
     check("the load step");
     while (pos_ < size_ && going()) act(static_cast<Action>(next() % action_count));
     ScriptResult result;
-    result.violation = sim_.violation();
+    result.violation = sim_.violation().empty() ? own_violation_ : sim_.violation();
     result.events = events_;
     result.hands = table.hands_dealt;
     result.ended = table.ended();
@@ -68,8 +68,8 @@ class Player {
   std::uint8_t next() { return pos_ < size_ ? data_[pos_++] : (pos_++, 0); }
 
   bool going() const {
-    return !sim_.table.ended() && sim_.violation().empty() && events_ < event_budget &&
-           sim_.table.hands_dealt <= hand_budget;
+    return !sim_.table.ended() && sim_.violation().empty() && own_violation_.empty() &&
+           events_ < event_budget && sim_.table.hands_dealt <= hand_budget;
   }
 
   void note(const std::string& what) {
@@ -101,16 +101,30 @@ class Player {
     return human_turn_open();
   }
 
+  void broken(const std::string& rule) {
+    if (own_violation_.empty()) own_violation_ = rule;
+  }
+
+  // One input of the player, checked; outside the human's turn an input
+  // moves no chip, whatever it clicks or types.
+  template <class Input>
+  void input(const std::string& what, Input&& deliver) {
+    note(what);
+    const Table& t = sim_.table;
+    const bool outside_turn = !human_turn_open() && !t.events.focus_pending();
+    const Chips pot = t.pot, prize = t.p(human).prize, stake = t.p(human).totalbet;
+    deliver();
+    check(what);
+    if (outside_turn && (t.pot != pot || t.p(human).prize != prize || t.p(human).totalbet != stake))
+      broken("chips moved by " + what + " outside the human's turn");
+  }
+
   void click(Element e) {
-    note("click " + element_name(e));
-    sim_.table.click(e);
-    check("a click on " + element_name(e));
+    input("a click on " + element_name(e), [&] { sim_.table.click(e); });
   }
 
   void type(const std::string& text) {
-    note("type '" + text + "'");
-    sim_.table.type_amount(text);
-    check("typing '" + text + "'");
+    input("typing '" + text + "'", [&] { sim_.table.type_amount(text); });
   }
 
   void act(Action action) {
@@ -148,9 +162,7 @@ class Player {
                                              Key::call,  Key::check,   Key::raise,
                                              Key::fold,  Key::bet_box, Key::other};
         const Key k = keys[next() % keys.size()];
-        note("key " + std::to_string(static_cast<int>(k)));
-        table.press_key(k);
-        check("a key");
+        input("key " + std::to_string(static_cast<int>(k)), [&] { table.press_key(k); });
         break;
       }
       case next_tick:
@@ -161,9 +173,14 @@ class Player {
         const Millis ms = Millis{next()} * 250;
         note("wait " + std::to_string(ms) + " ms");
         const Millis until = sim_.clock.now() + ms;
+        // The human thinks as long as it likes: nothing moves meanwhile.
+        const bool thinking = human_turn_open();
+        const int limits_clock = table.limittimersetting;
         while (going() && tick(until)) {
         }
         sim_.clock.set(until);
+        if (thinking && (!human_turn_open() || table.limittimersetting != limits_clock))
+          broken("the game went on while the human was thinking");
         break;
       }
       case wait_for_turn:
@@ -206,6 +223,7 @@ class Player {
   std::size_t pos_ = 0;
   std::ostream* trace_;
   Simulation sim_;
+  std::string own_violation_;  // the rules on the player's inputs themselves
   long events_ = 0;
 };
 

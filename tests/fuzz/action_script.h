@@ -19,7 +19,9 @@
 //   the best hand at the table                           (1: turns, rule)
 //   Exit, only when the operand is exit_confirm          (1)
 // The game runs on virtual time from Form_Load and its rules are checked
-// after every action and every tick.
+// after every action and every tick, with two rules on the inputs besides:
+// outside the human's turn no input moves a chip, and while the human
+// thinks over an open turn the game stands still.
 #pragma once
 
 #include <cstddef>
