@@ -1,5 +1,6 @@
 #include "windows/table_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -10,10 +11,13 @@
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "windows/art/art.h"
 #include "windows/color.h"
 #include "windows/game_host.h"
+#include "windows/spoken_label.h"
+#include "windows/turn_alert.h"
 
 namespace tarvix::windows {
 
@@ -22,6 +26,72 @@ namespace {
 constexpr double twips_per_point = 20;
 constexpr Element button_elements[] = {Command5,  Command6, Command7, Command8,
                                        Command11, Command3, Command2};
+
+// What a button does, for its tooltip (with its key) and the screen reader.
+struct ButtonHelp {
+  Element element;
+  const char* tooltip;
+  const char* description;
+};
+constexpr ButtonHelp button_help[] = {
+    {Command5, "Call (C)", "Stakes the amount to call, shown on the button. Key C."},
+    {Command6, "Raise (R)", "Raises by the amount shown on the button. Key R."},
+    {Command7, "Check (K)", "Stays in without staking. Key K."},
+    {Command8, "Fold (F)", "Gives up this hand. Key F."},
+    {Command11, "Bet It (Enter in the amount box)",
+     "Stakes the amount to call plus the amount typed in the box. Enter in the box does the "
+     "same."},
+    {Command3, "Sit Out", "Sits out from the next hand, or back in when pressed again."},
+    {Command2, "Exit", "Ends the game."},
+};
+
+// The painted texts a screen reader can read.
+struct TextHelp {
+  Element element;
+  QString what;
+  QString description;
+};
+std::vector<TextHelp> spoken_texts() {
+  std::vector<TextHelp> texts;
+  for (int s = 1; s <= 7; ++s) {
+    const QString seat = s == 1 ? QStringLiteral("Your") : QStringLiteral("Seat %1").arg(s);
+    texts.push_back({name_label(s), seat + QStringLiteral(" name"),
+                     QStringLiteral("The name of the player in this seat.")});
+    texts.push_back({stack_label(s), seat + QStringLiteral(" stack"),
+                     QStringLiteral("The chips the player has left, or All in.")});
+    texts.push_back({bet_label(s), seat + QStringLiteral(" bet"),
+                     QStringLiteral("What the player has staked on this street.")});
+  }
+  texts.push_back({potlabel, QStringLiteral("Pot"), QStringLiteral("The chips in the pot.")});
+  texts.push_back({sidepotlabel, QStringLiteral("Side pot"), QStringLiteral("The side pot.")});
+  texts.push_back({limitslabel, QStringLiteral("Limits schedule"),
+                   QStringLiteral("How often the limits go up.")});
+  texts.push_back({limitsdisplay, QStringLiteral("Limits"), QStringLiteral("The current limits.")});
+  texts.push_back({Label2, QStringLiteral("Players left"),
+                   QStringLiteral("The players remaining in the tournament.")});
+  texts.push_back({winnerlabel, QStringLiteral("Winner"),
+                   QStringLiteral("The winner of the last hand. F10 shows it, F9 hides it.")});
+  texts.push_back({Label24, QStringLiteral("Message"), QStringLiteral("The table's message.")});
+  return texts;
+}
+
+// The letters that play the bet panel.
+std::optional<Key> letter_key(int qt_key) {
+  switch (qt_key) {
+    case Qt::Key_C:
+      return Key::call;
+    case Qt::Key_K:
+      return Key::check;
+    case Qt::Key_R:
+      return Key::raise;
+    case Qt::Key_F:
+      return Key::fold;
+    case Qt::Key_B:
+      return Key::bet_box;
+    default:
+      return std::nullopt;
+  }
+}
 
 const QColor cream(0xf4, 0xef, 0xdc);
 const QColor gold(0xd9, 0xb8, 0x5c);
@@ -95,11 +165,20 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
     connect(b, &QPushButton::clicked, this, [this, e] { host_.click(e); });
     buttons_[e] = b;
   }
+  for (const ButtonHelp& help : button_help) {
+    QPushButton* b = buttons_.at(help.element);
+    b->setToolTip(QString::fromLatin1(help.tooltip));
+    b->setAccessibleDescription(QString::fromLatin1(help.description));
+  }
   amount_box_ = new QLineEdit(this);
   amount_box_->setObjectName(QStringLiteral("Text2"));
   amount_box_->setMaxLength(12);
   amount_box_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   amount_box_->installEventFilter(this);
+  amount_box_->setToolTip(QStringLiteral("Amount to bet (B), then Enter"));
+  amount_box_->setAccessibleName(QStringLiteral("Amount to bet"));
+  amount_box_->setAccessibleDescription(
+      QStringLiteral("Chips to stake on top of the amount to call; Enter bets them. Key B."));
   connect(amount_box_, &QLineEdit::textEdited, this,
           [this](const QString& text) { host_.type_amount(text.toStdString()); });
   connect(amount_box_, &QLineEdit::returnPressed, this, [this] { host_.press_key(Key::enter); });
@@ -115,8 +194,15 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
   frames_.setInterval(16);
   connect(&frames_, &QTimer::timeout, this, &TableWindow::animate);
 
-  for (Element e : button_elements) sync_widget(e);
-  sync_widget(Text2);
+  for (const TextHelp& help : spoken_texts()) {
+    auto* label = new SpokenLabel(help.what, help.description, this);
+    label->setObjectName(QString::fromStdString(element_name(help.element)) +
+                         QStringLiteral("_spoken"));
+    spoken_[help.element] = label;
+  }
+
+  place_widgets();
+  panel_shown_ = screen_.visible(Command8);
 }
 
 void TableWindow::open() {
@@ -143,6 +229,18 @@ void TableWindow::set_room(std::optional<int> resource) {
 QPushButton* TableWindow::button(Element e) const {
   const auto it = buttons_.find(e);
   return it == buttons_.end() ? nullptr : it->second;
+}
+
+SpokenLabel* TableWindow::spoken(Element e) const {
+  const auto it = spoken_.find(e);
+  return it == spoken_.end() ? nullptr : it->second;
+}
+
+void TableWindow::toggle_full_screen() {
+  if (isFullScreen())
+    showNormal();
+  else
+    showFullScreen();
 }
 
 QRectF TableWindow::to_view(const Rect& r) const {
@@ -178,8 +276,20 @@ void TableWindow::element_changed(Element e) {
   before = {now.visible, now.left, now.top, now.picture};
 
   if (is_widget(e)) sync_widget(e);
+  if (spoken_.count(e)) sync_spoken(e);
+  if (e == Command8) follow_turn();
   if (motion_.active(t) && !frames_.isActive()) frames_.start();
   update();
+}
+
+void TableWindow::follow_turn() {
+  // Fold is shown at every turn of the human's and hidden with the panel.
+  const bool shown = screen_.visible(Command8);
+  if (turn_alert_due(panel_shown_, shown, isActiveWindow())) {
+    QApplication::alert(this);
+    emit turn_alerted();
+  }
+  panel_shown_ = shown;
 }
 
 void TableWindow::animate() {
@@ -213,7 +323,11 @@ void TableWindow::sync_widget(Element e) {
   } else {
     auto* b = static_cast<QPushButton*>(w);
     const QString caption = shown_caption(e, s.caption);
-    if (b->text() != caption) b->setText(caption);
+    if (b->text() != caption) {
+      b->setText(caption);
+      // Read out as shown: "Call 20".
+      b->setAccessibleName(caption.simplified());
+    }
     const QColor bg = s.back != 0 ? to_qcolor(s.back) : button_colour(e);
     const QColor ink = bg.lightness() < 110 ? QColor(Qt::white) : QColor(0x1b, 0x1b, 0x1b);
     set_style(b, QStringLiteral("QPushButton { background: %1; color: %2;"
@@ -226,18 +340,52 @@ void TableWindow::sync_widget(Element e) {
                      .arg(px)
                      .arg(bg.lighter(108).name(), bg.darker(115).name()));
   }
+  // The keyboard leaves a box that goes away, so that the letters play again.
+  if (e == Text2 && !s.visible && focusWidget() == amount_box_) setFocus(Qt::OtherFocusReason);
   w->setVisible(s.visible);
+}
+
+void TableWindow::sync_spoken(Element e) {
+  SpokenLabel* label = spoken(e);
+  const ElementState& s = screen_.at(e);
+  label->setGeometry(view_rect(e).toAlignedRect());
+  label->set_text(trimmed(s.caption));
+  label->setVisible(s.visible && !trimmed(s.caption).isEmpty());
 }
 
 void TableWindow::place_widgets() {
   for (Element e : button_elements) sync_widget(e);
   sync_widget(Text2);
+  for (const auto& [e, label] : spoken_) sync_spoken(e);
 }
 
 // ---- Input -----------------------------------------------------------------------
 
 void TableWindow::keyPressEvent(QKeyEvent* event) {
+  // Letters typed into the amount box never get here: the box takes them.
+  const bool plain = (event->modifiers() &
+                      (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == Qt::NoModifier;
+  if (const auto key = letter_key(event->key()); key && plain) {
+    // A held key must not play the next turn too.
+    if (!event->isAutoRepeat()) {
+      host_.press_key(*key);
+      if (*key == Key::bet_box && amount_box_->isVisible())
+        amount_box_->setFocus(Qt::ShortcutFocusReason);
+    }
+    event->accept();
+    return;
+  }
   switch (event->key()) {
+    case Qt::Key_F11:
+      toggle_full_screen();
+      break;
+    case Qt::Key_Escape:
+      if (!isFullScreen()) {
+        QWidget::keyPressEvent(event);
+        return;
+      }
+      showNormal();
+      break;
     case Qt::Key_F9:
       host_.press_key(Key::f9);
       break;

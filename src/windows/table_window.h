@@ -1,5 +1,7 @@
 // The table window (`tables`): draws the screen model, scaled as a whole to
 // the window, and forwards the player's clicks and keys to the game host.
+// Keys: C, K, R, F play the bet panel and B goes into the amount box (all
+// left to the game to accept), F9/F10 the winner label, F11 full screen.
 // It keeps no game state of its own; what it remembers of the model is only
 // what it needs to animate a change (where a chip was, which picture a card
 // showed).
@@ -23,6 +25,7 @@ class QPainter;
 namespace tarvix::windows {
 
 class GameHost;
+class SpokenLabel;
 
 class TableWindow : public QWidget {
   Q_OBJECT
@@ -48,6 +51,15 @@ class TableWindow : public QWidget {
 
   QPushButton* button(Element e) const;
   QLineEdit* amount_box() const { return amount_box_; }
+  // The screen reader's stand-in for a painted text, or null.
+  SpokenLabel* spoken(Element e) const;
+
+  void toggle_full_screen();
+
+ signals:
+  // The human's turn opened while the player looked elsewhere: the desktop
+  // was asked to draw attention to the window.
+  void turn_alerted();
 
  protected:
   void paintEvent(class QPaintEvent*) override;
@@ -61,6 +73,8 @@ class TableWindow : public QWidget {
 
   void element_changed(Element e);
   void sync_widget(Element e);
+  void sync_spoken(Element e);
+  void follow_turn();
   void place_widgets();
   void animate();
 
@@ -88,6 +102,8 @@ class TableWindow : public QWidget {
 
   std::map<Element, QPushButton*> buttons_;
   QLineEdit* amount_box_ = nullptr;
+  std::map<Element, SpokenLabel*> spoken_;
+  bool panel_shown_ = false;
 
   // The model as last seen, for the animations.
   struct Seen {

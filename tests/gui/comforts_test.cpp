@@ -1,0 +1,261 @@
+// The table window's comforts: the bet panel from the keyboard, the alert
+// when the human's turn opens unseen, what a screen reader finds, and full
+// screen.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <functional>
+#include <map>
+
+#include "gui_game.h"
+#include "windows/spoken_label.h"
+#include "windows/table_window.h"
+#include "windows/turn_alert.h"
+
+namespace tarvix::testing {
+namespace {
+
+using windows::turn_alert_due;
+
+struct Comforts : ::testing::Test {
+  void SetUp() override {
+    game.open_table();
+    window = game.program.table();
+    window->motion().set_enabled(false);
+    window->resize(1236, 882);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  }
+  bool shown(Element e) const { return window->button(e)->isVisible(); }
+  void key(Qt::Key k) { QTest::keyClick(window, k); }
+  player& human_seat() { return game.table().p(1); }
+
+  GuiGame game{3};
+  windows::TableWindow* window = nullptr;
+};
+
+// ---- Keys ----------------------------------------------------------------------
+
+TEST_F(Comforts, TheButtonsTooltipsNameTheirKeys) {
+  EXPECT_EQ(window->button(Command5)->toolTip(), "Call (C)");
+  EXPECT_EQ(window->button(Command7)->toolTip(), "Check (K)");
+  EXPECT_EQ(window->button(Command6)->toolTip(), "Raise (R)");
+  EXPECT_EQ(window->button(Command8)->toolTip(), "Fold (F)");
+  EXPECT_TRUE(window->amount_box()->toolTip().contains("(B)"));
+}
+
+TEST_F(Comforts, CallOrCheckThenRaiseThenFoldFromTheKeyboard) {
+  ASSERT_TRUE(game.run_to_human_turn());
+  Chips before = human_seat().prize;
+  const Chips call = game.table().amount_to_call();
+  // The letter of the hidden one of Call and Check does nothing.
+  key(shown(Command5) ? Qt::Key_K : Qt::Key_C);
+  EXPECT_TRUE(game.human_turn_open());
+  EXPECT_EQ(human_seat().prize, before);
+  key(shown(Command5) ? Qt::Key_C : Qt::Key_K);
+  EXPECT_FALSE(shown(Command8));
+  EXPECT_EQ(human_seat().prize, before - std::min(call, before));
+
+  ASSERT_TRUE(game.run_to_human_turn());
+  before = human_seat().prize;
+  const Chips raise = game.table().amount_to_call() + 2 * game.table().limits;
+  key(Qt::Key_R);
+  EXPECT_TRUE(game.table().raiser);
+  EXPECT_EQ(human_seat().prize, before - std::min(raise, before));
+
+  ASSERT_TRUE(game.run_to_human_turn());
+  key(Qt::Key_F);
+  EXPECT_TRUE(human_seat().fold);
+  EXPECT_FALSE(shown(Command8));
+}
+
+TEST_F(Comforts, OutsideTheTurnTheLettersChangeNothing) {
+  ASSERT_FALSE(game.human_turn_open());
+  const Chips before = human_seat().prize;
+  for (Qt::Key k : {Qt::Key_C, Qt::Key_K, Qt::Key_R, Qt::Key_F, Qt::Key_B}) key(k);
+  EXPECT_EQ(human_seat().prize, before);
+  EXPECT_FALSE(human_seat().fold);
+  EXPECT_FALSE(window->amount_box()->hasFocus());
+}
+
+TEST_F(Comforts, BGoesIntoTheAmountBoxWhereLettersAreTypedAndEnterBets) {
+  ASSERT_TRUE(game.run_to_human_turn());
+  window->setFocus();
+  const Chips before = human_seat().prize;
+  const Chips call = game.table().amount_to_call();
+  const Chips least = std::stoll(game.screen().caption(Command6));
+  key(Qt::Key_B);
+  EXPECT_TRUE(window->amount_box()->hasFocus());
+  EXPECT_EQ(game.table().events.focus(), Text2);
+
+  // In the box the letters are text, not commands.
+  QTest::keyClicks(window->amount_box(), QStringLiteral("fc"));
+  EXPECT_EQ(window->amount_box()->text(), "fc");
+  EXPECT_FALSE(human_seat().fold);
+  EXPECT_TRUE(shown(Command8));
+
+  window->amount_box()->clear();
+  QTest::keyClicks(window->amount_box(), QString::number(least));
+  QTest::keyClick(window->amount_box(), Qt::Key_Return);
+  EXPECT_EQ(human_seat().prize, before - std::min(call + least, before));
+  // The box went away with the panel: the window has the keyboard again.
+  EXPECT_FALSE(window->amount_box()->hasFocus());
+  EXPECT_TRUE(window->hasFocus());
+}
+
+TEST_F(Comforts, AHeldLetterPlaysOnlyOnce) {
+  ASSERT_TRUE(game.run_to_human_turn());
+  const Element stay = shown(Command5) ? Command5 : Command7;
+  const Qt::Key letter = stay == Command5 ? Qt::Key_C : Qt::Key_K;
+  QKeyEvent repeat(QEvent::KeyPress, letter, Qt::NoModifier, QString(), true);
+  QApplication::sendEvent(window, &repeat);
+  EXPECT_TRUE(game.human_turn_open());
+  // Ctrl with a letter is not a command either.
+  QTest::keyClick(window, letter, Qt::ControlModifier);
+  EXPECT_TRUE(game.human_turn_open());
+  key(letter);
+  EXPECT_FALSE(shown(Command8));
+}
+
+// ---- The turn alert ---------------------------------------------------------------
+
+TEST(TurnAlert, OnlyWhenTheTurnOpensWhileTheWindowIsInactive) {
+  EXPECT_TRUE(turn_alert_due(false, true, false));
+  EXPECT_FALSE(turn_alert_due(false, true, true));   // the player is looking
+  EXPECT_FALSE(turn_alert_due(true, true, false));   // already open
+  EXPECT_FALSE(turn_alert_due(true, false, false));  // closing
+  EXPECT_FALSE(turn_alert_due(false, false, false));
+}
+
+TEST_F(Comforts, TheTurnAlertsWhileAnotherWindowIsActiveAndNotOtherwise) {
+  QSignalSpy alerted(window, &windows::TableWindow::turn_alerted);
+  ASSERT_TRUE(game.run_to_human_turn());
+  EXPECT_EQ(alerted.count(), 0);
+  key(Qt::Key_F);
+
+  QWidget elsewhere;
+  elsewhere.show();
+  elsewhere.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+  ASSERT_FALSE(window->isActiveWindow());
+  ASSERT_TRUE(game.run_to_showdown());
+  ASSERT_TRUE(game.run_to_human_turn());
+  EXPECT_EQ(alerted.count(), 1);
+  // Nothing more while the turn stays open.
+  game.host.elapse(10'000);
+  EXPECT_EQ(alerted.count(), 1);
+}
+
+// ---- What a screen reader finds --------------------------------------------------
+
+std::map<QString, QAccessibleInterface*> accessible_by_name(QAccessibleInterface* root) {
+  std::map<QString, QAccessibleInterface*> found;
+  std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+    for (int i = 0; i < node->childCount(); ++i) {
+      QAccessibleInterface* child = node->child(i);
+      if (!child) continue;
+      found[child->text(QAccessible::Name)] = child;
+      walk(child);
+    }
+  };
+  walk(root);
+  return found;
+}
+
+TEST_F(Comforts, AScreenReaderReadsTheButtonsTheBoxTheSeatsThePotAndTheMessage) {
+  // The pot shows from the first street's end on.
+  ASSERT_TRUE(game.run_to_human_turn());
+  for (int turn = 0; turn < 20 && !game.screen().visible(potlabel); ++turn) {
+    key(shown(Command5) ? Qt::Key_C : Qt::Key_K);
+    ASSERT_TRUE(game.run_to_human_turn());
+  }
+  ASSERT_TRUE(game.screen().visible(potlabel));
+  Screen& screen = game.host.screen();
+  screen.set_caption(Label24, "Limits Are Going Up");
+  screen.set_visible(Label24, true);
+
+  QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
+  ASSERT_NE(root, nullptr);
+  const auto found = accessible_by_name(root);
+  auto get = [&found](const QString& name) -> QAccessibleInterface* {
+    const auto it = found.find(name);
+    return it == found.end() ? nullptr : it->second;
+  };
+  auto caption = [this](Element e) {
+    return QString::fromStdString(game.screen().caption(e)).trimmed();
+  };
+
+  const Chips raise = game.table().amount_to_call() + 2 * game.table().limits;
+  QAccessibleInterface* node = get(QStringLiteral("Raise %1").arg(raise));
+  ASSERT_NE(node, nullptr);
+  EXPECT_EQ(node->role(), QAccessible::Button);
+  EXPECT_TRUE(node->text(QAccessible::Description).contains("Key R"));
+  EXPECT_FALSE(node->state().invisible);
+  ASSERT_NE(node = get(QStringLiteral("Fold")), nullptr);
+  EXPECT_TRUE(node->text(QAccessible::Description).contains("Key F"));
+  ASSERT_NE(node = get(QStringLiteral("Exit")), nullptr);
+  EXPECT_EQ(node->role(), QAccessible::Button);
+  ASSERT_NE(node = get(QStringLiteral("Amount to bet")), nullptr);
+  EXPECT_EQ(node->role(), QAccessible::EditableText);
+  EXPECT_FALSE(node->text(QAccessible::Description).isEmpty());
+
+  ASSERT_NE(node = get(QStringLiteral("Seat 3 name: ") + caption(Label5)), nullptr);
+  EXPECT_EQ(node->role(), QAccessible::StaticText);
+  EXPECT_EQ(node->text(QAccessible::Value), caption(Label5));
+  ASSERT_NE(node = get(QStringLiteral("Your stack: ") + caption(Label13)), nullptr);
+  EXPECT_EQ(node->text(QAccessible::Value), caption(Label13));
+  ASSERT_FALSE(caption(potlabel).isEmpty());
+  ASSERT_NE(node = get(QStringLiteral("Pot: ") + caption(potlabel)), nullptr);
+  EXPECT_EQ(node->text(QAccessible::Value), caption(potlabel));
+  EXPECT_FALSE(node->state().invisible);
+  ASSERT_NE(node = get(QStringLiteral("Message: Limits Are Going Up")), nullptr);
+  EXPECT_FALSE(node->state().invisible);
+  ASSERT_NE(node = get(QStringLiteral("Limits: ") + caption(limitsdisplay)), nullptr);
+  EXPECT_FALSE(node->text(QAccessible::Description).isEmpty());
+
+  // The names follow the game: the pot after a call, the message hidden.
+  key(shown(Command5) ? Qt::Key_C : Qt::Key_K);
+  screen.set_visible(Label24, false);
+  EXPECT_EQ(window->spoken(potlabel)->text(), caption(potlabel));
+  QAccessibleInterface* message = QAccessible::queryAccessibleInterface(window->spoken(Label24));
+  EXPECT_TRUE(message->state().invisible);
+}
+
+// ---- Full screen -------------------------------------------------------------------
+
+TEST_F(Comforts, F11TogglesFullScreenAndTheTableScalesWithIt) {
+  window->showNormal();
+  window->resize(700, 500);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->width() == 700; }, 1000));
+  const double normal = window->scale();
+  const QSize screen = window->screen()->geometry().size();
+
+  key(Qt::Key_F11);
+  EXPECT_TRUE(window->windowState() & Qt::WindowFullScreen);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() == screen; }, 1000));
+  const double full =
+      std::min(screen.width() / double(design_width), screen.height() / double(design_height));
+  EXPECT_NEAR(window->scale(), full, 1e-9);
+  EXPECT_NE(window->scale(), normal);
+  EXPECT_EQ(window->button(Command2)->geometry(),
+            window->to_view(design_rect(Command2)).toAlignedRect());
+
+  key(Qt::Key_F11);
+  EXPECT_FALSE(window->windowState() & Qt::WindowFullScreen);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->width() == 700; }, 1000));
+  EXPECT_NEAR(window->scale(), normal, 1e-9);
+
+  // Escape leaves full screen too, and only that.
+  key(Qt::Key_F11);
+  key(Qt::Key_Escape);
+  EXPECT_FALSE(window->windowState() & Qt::WindowFullScreen);
+  EXPECT_FALSE(game.table().ended());
+}
+
+}  // namespace
+}  // namespace tarvix::testing
