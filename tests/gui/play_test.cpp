@@ -85,8 +85,8 @@ TEST_F(Played, AnOpaqueMessageIsDrawnInTheModelsColours) {
   const QRectF label = window->to_view(design_rect(Label24));
   int red = 0, yellow = 0;
   for (int x = static_cast<int>(label.left()); x < label.right(); x += 2) {
-    const QColor c = shot.pixelColor(
-        (QPointF(x, label.center().y()) * shot.devicePixelRatio()).toPoint());
+    const QColor c =
+        shot.pixelColor((QPointF(x, label.center().y()) * shot.devicePixelRatio()).toPoint());
     red += c.red() > 200 && c.green() < 60 && c.blue() < 60;
     yellow += c.red() > 200 && c.green() > 200 && c.blue() < 80;
   }
