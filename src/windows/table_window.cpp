@@ -35,7 +35,8 @@ struct ButtonHelp {
 };
 constexpr ButtonHelp button_help[] = {
     {Command5, "Call (C)", "Stakes the amount to call, shown on the button. Key C."},
-    {Command6, "Raise (R)", "Raises by the amount shown on the button. Key R."},
+    {Command6, "Raise (R)",
+     "Stakes the amount shown on the button: the call and two limits more. Key R."},
     {Command7, "Check (K)", "Stays in without staking. Key K."},
     {Command8, "Fold (F)", "Gives up this hand. Key F."},
     {Command11, "Bet It (Enter in the amount box)",
