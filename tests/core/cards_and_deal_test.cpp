@@ -13,37 +13,18 @@ namespace {
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
-TEST(CardText, SpellsRankThenSuit) {
-  const std::pair<int, const char*> cases[] = {{1, "2c"},  {2, "2d"},   {3, "2h"},   {4, "2s"},
-                                               {5, "3c"},  {33, "10c"}, {36, "10s"}, {37, "Jc"},
-                                               {44, "Qs"}, {45, "Kc"},  {49, "Ac"},  {52, "As"},
-                                               {0, ""},    {53, ""},    {-1, ""}};
-  for (const auto& [card, text] : cases) EXPECT_EQ(convert2card(card), text) << card;
-}
-
-TEST(CardText, LeavesItsArgumentAlone) {
-  const int card = 36;
-  EXPECT_EQ(convert2card(card), "10s");
-  EXPECT_EQ(card, 36);
-}
-
-TEST(CardText, EveryCardHasItsOwnTextInNumberOrder) {
+TEST(CardText, EveryCardHasItsOwnTextRankFirstThenSuit) {
   static const std::string ranks[] = {"2", "3",  "4", "5", "6", "7", "8",
                                       "9", "10", "J", "Q", "K", "A"};
-  static const std::string suits = "cdhs";
   std::set<std::string> texts;
   for (int card = 1; card <= cards_in_pack; ++card) {
+    // Clubs < diamonds < hearts < spades within a rank.
     const std::string text = convert2card(card);
-    // Rank first, then clubs < diamonds < hearts < spades within a rank.
-    EXPECT_EQ(text, ranks[at((card - 1) / 4)] + suits[at((card - 1) % 4)]) << card;
-    EXPECT_EQ(text.size(), rank_index(card) == 8 ? 3u : 2u) << card;
+    EXPECT_EQ(text, ranks[at((card - 1) / 4)] + "cdhs"[(card - 1) % 4]) << card;
     texts.insert(text);
   }
   EXPECT_EQ(texts.size(), 52u);
-  // The two of spades lies between the two of hearts and the three of clubs.
-  EXPECT_EQ(rank_index(4), rank_index(3));
-  EXPECT_GT(suit_index(4), suit_index(3));
-  EXPECT_LT(rank_index(4), rank_index(5));
+  for (int card : {0, 53, -1}) EXPECT_EQ(convert2card(card), "") << card;
 }
 
 TEST(Deck, HoldsFortyNineDistinctCards) {
@@ -57,9 +38,6 @@ TEST(Deck, HoldsFortyNineDistinctCards) {
       ASSERT_FALSE(seen[at(card)]) << "card " << card << " twice in deck " << draw;
       seen[at(card)] = true;
     }
-    int missing = 0;
-    for (int card = 1; card <= cards_in_pack; ++card) missing += seen[at(card)] ? 0 : 1;
-    ASSERT_EQ(missing, 3);
   }
 }
 
@@ -92,66 +70,26 @@ TEST(Deck, EveryCardEquallyLikelyOverManyDecks) {
   EXPECT_LT(chi_square(last_entry, decks * 1.0 / cards_in_pack), 110.0);
 }
 
-struct Dealt {
-  explicit Dealt(std::uint64_t seed, int backside = 54) : t(seed, Settings{"", backside, 0x8000}) {
+TEST(Deal, CardsGoRoundByRoundWithTheHumansFacesAndFourUpCards) {
+  for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+    testing::ScriptedTable t(seed, Settings{"", 54, 0x8000});
+    // The deal pictures the slots but does not show or hide them.
+    for (int index = 0; index < card_slot_count; index += 2)
+      t.screen.set_visible(Image1(index), true);
     t.table.dealfirst();
     t.table.distribute_cards_for_10();
-  }
-  int slot(int index) const { return t.screen.picture(Image1(index)); }
-  testing::ScriptedTable t;
-};
-
-TEST(Deal, CardsGoRoundByRound) {
-  Dealt d(5);
-  const Table& table = d.t.table;
-  EXPECT_EQ(table.p(3).cardfour, table.deck[23]);
-  EXPECT_EQ(table.p(1).cardseven, table.deck[42]);
-  EXPECT_EQ(table.p(7).cardone, table.deck[6]);
-  for (int s = 1; s <= seats; ++s)
-    for (int c = 1; c <= 7; ++c)
-      EXPECT_EQ(table.p(s).card(c), table.deck[at((c - 1) * 7 + (s - 1))]) << s << "/" << c;
-}
-
-TEST(Deal, SlotsShowFacesAndBacks) {
-  Dealt d(6, 54);
-  const Table& table = d.t.table;
-  EXPECT_EQ(d.slot(7), 54);
-  EXPECT_EQ(d.slot(9), 54);
-  EXPECT_EQ(d.slot(13), 54);
-  EXPECT_EQ(d.slot(8), table.p(2).cardtwo);
-  for (int c = 1; c <= 7; ++c) EXPECT_EQ(d.slot(c - 1), table.p(1).card(c)) << c;
-  for (int s = 2; s <= seats; ++s)
-    for (int c = 1; c <= 7; ++c) {
-      const bool face_up = c == 2 || c == 4 || c == 5 || c == 6;
-      EXPECT_EQ(d.slot(7 * (s - 1) + (c - 1)), face_up ? table.p(s).card(c) : 54) << s << "/" << c;
-    }
-}
-
-TEST(Deal, LeavesSlotVisibilityAlone) {
-  testing::ScriptedTable t(8);
-  for (int index = 0; index < card_slot_count; index += 2)
-    t.screen.set_visible(Image1(index), true);
-  std::array<bool, card_slot_count> before{};
-  for (int index = 0; index < card_slot_count; ++index)
-    before[at(index)] = t.screen.visible(Image1(index));
-  t.table.dealfirst();
-  t.table.distribute_cards_for_10();
-  for (int index = 0; index < card_slot_count; ++index)
-    EXPECT_EQ(t.screen.visible(Image1(index)), before[at(index)]) << index;
-}
-
-TEST(Deal, WritesValidTextsAndRanksTheSeats) {
-  for (std::uint64_t seed = 1; seed <= 200; ++seed) {
-    Dealt d(seed, 0);
-    const Table& table = d.t.table;
+    const Table& table = t.table;
     for (int s = 1; s <= seats; ++s)
       for (int c = 1; c <= 7; ++c) {
-        const std::string& text = table.p(s).cardtext(c);
-        ASSERT_FALSE(text.empty()) << seed << ": " << s << "/" << c;
-        ASSERT_EQ(text, convert2card(table.p(s).card(c)));
+        SCOPED_TRACE(std::to_string(seed) + ": " + std::to_string(s) + "/" + std::to_string(c));
+        const int card = table.p(s).card(c);
+        const int slot = 7 * (s - 1) + (c - 1);
+        ASSERT_EQ(card, table.deck[at((c - 1) * 7 + (s - 1))]);
+        ASSERT_EQ(table.p(s).cardtext(c), convert2card(card));
+        const bool face_up = s == human || c == 2 || c == 4 || c == 5 || c == 6;
+        ASSERT_EQ(t.screen.picture(Image1(slot)), face_up ? card : 54);
+        ASSERT_EQ(t.screen.visible(Image1(slot)), slot % 2 == 0);
       }
-    ASSERT_GE(table.numberofwinners, 1);
-    ASSERT_TRUE(table.events.enabled(TimerId::roundtimer));
   }
 }
 

@@ -35,16 +35,13 @@ inline void settle_books(Table& table) {
 }
 
 // Lets the hand play on, the human checking when that is free and otherwise
-// folding (or calling), until the showdown. True when it was reached.
-inline bool play_to_showdown(ScriptedTable& t, bool human_calls = false) {
+// folding, until the showdown. True when it was reached.
+inline bool play_to_showdown(ScriptedTable& t) {
   for (int events = 0; events < 100000; ++events) {
     if (t.table.gameover) return true;
     if (t.table.ended()) return false;
     if (t.human_turn_open()) {
-      if (t.screen.visible(Command7))
-        t.table.click(Command7);
-      else
-        t.table.click(human_calls ? Command5 : Command8);
+      t.table.click(t.screen.visible(Command7) ? Command7 : Command8);
     } else if (!t.step()) {
       return false;
     }
