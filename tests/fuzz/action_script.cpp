@@ -32,6 +32,10 @@ enum Action {
 
 constexpr std::size_t longest_typed_text = 40;
 
+// Seven seats, five streets and three raises a street take a few hundred
+// ticks at most; the human's thinking takes none.
+constexpr int ticks_per_hand_bound = 1000;
+
 class Player {
  public:
   Player(const std::uint8_t* data, std::size_t size, std::ostream* trace)
@@ -92,6 +96,15 @@ class Player {
     sim_.table.run_due_timers();
     ++events_;
     check("a tick");
+    const Table& t = sim_.table;
+    if (t.hands_dealt != ticking_hand_) {
+      ticking_hand_ = t.hands_dealt;
+      ticks_in_hand_ = 0;
+    }
+    if (++ticks_in_hand_ > ticks_per_hand_bound)
+      broken("a hand makes no progress: " + std::to_string(ticks_in_hand_) + " ticks");
+    if (paused_hand_ == t.hands_dealt && t.gameover && t.limittimersetting != paused_limits_clock_)
+      broken("the limits clock ran in the pause after a hand that the human ended");
     return true;
   }
 
@@ -113,10 +126,17 @@ class Player {
     const Table& t = sim_.table;
     const bool outside_turn = !human_turn_open() && !t.events.focus_pending();
     const Chips pot = t.pot, prize = t.p(human).prize, stake = t.p(human).totalbet;
+    const bool hand_was_on = !t.gameover;
     deliver();
     check(what);
     if (outside_turn && (t.pot != pot || t.p(human).prize != prize || t.p(human).totalbet != stake))
       broken("chips moved by " + what + " outside the human's turn");
+    if (hand_was_on && t.gameover && !t.ended()) {
+      // The human's action ended the hand: the pause until the next deal
+      // is no time of the limits clock.
+      paused_hand_ = t.hands_dealt;
+      paused_limits_clock_ = t.limittimersetting;
+    }
   }
 
   void click(Element e) {
@@ -224,6 +244,10 @@ class Player {
   std::ostream* trace_;
   Simulation sim_;
   std::string own_violation_;  // the rules on the player's inputs themselves
+  int paused_hand_ = -1;       // the hand that an input of the human ended
+  int paused_limits_clock_ = 0;
+  int ticking_hand_ = -1;
+  int ticks_in_hand_ = 0;
   long events_ = 0;
 };
 

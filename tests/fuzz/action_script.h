@@ -19,9 +19,11 @@
 //   the best hand at the table                           (1: turns, rule)
 //   Exit, only when the operand is exit_confirm          (1)
 // The game runs on virtual time from Form_Load and its rules are checked
-// after every action and every tick, with two rules on the inputs besides:
-// outside the human's turn no input moves a chip, and while the human
-// thinks over an open turn the game stands still.
+// after every action and every tick, with rules on the inputs besides:
+// outside the human's turn no input moves a chip; while the human thinks
+// over an open turn the game stands still; after a hand that the human's
+// action ended the limits clock stands still until the next deal; and a
+// hand ends within a bound of ticks.
 #pragma once
 
 #include <cstddef>
