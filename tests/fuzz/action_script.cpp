@@ -96,6 +96,7 @@ class Player {
     sim_.table.run_due_timers();
     ++events_;
     check("a tick");
+    fold_holds();
     const Table& t = sim_.table;
     if (t.hands_dealt != ticking_hand_) {
       ticking_hand_ = t.hands_dealt;
@@ -127,8 +128,14 @@ class Player {
     const bool outside_turn = !human_turn_open() && !t.events.focus_pending();
     const Chips pot = t.pot, prize = t.p(human).prize, stake = t.p(human).totalbet;
     const bool hand_was_on = !t.gameover;
+    const bool had_folded = t.p(human).fold;
     deliver();
     check(what);
+    if (!had_folded && t.p(human).fold) {
+      folded_hand_ = t.hands_dealt;
+      stack_at_fold_ = t.p(human).prize;
+    }
+    fold_holds();
     if (outside_turn && (t.pot != pot || t.p(human).prize != prize || t.p(human).totalbet != stake))
       broken("chips moved by " + what + " outside the human's turn");
     if (hand_was_on && t.gameover && !t.ended()) {
@@ -137,6 +144,15 @@ class Player {
       paused_hand_ = t.hands_dealt;
       paused_limits_clock_ = t.limittimersetting;
     }
+  }
+
+  // A fold gives the pot up and shows no further card, whatever it closes.
+  void fold_holds() {
+    const Table& t = sim_.table;
+    if (folded_hand_ != t.hands_dealt) return;
+    if (t.p(human).prize > stack_at_fold_) broken("the human won a pot that it had folded");
+    for (int slot = 0; slot < 7 && !t.gameover; ++slot)
+      if (sim_.screen.visible(Image1(slot))) broken("a card shown to the folded human");
   }
 
   void click(Element e) {
@@ -209,19 +225,25 @@ class Player {
         break;
       case play_turns: {
         const std::uint8_t operand = next();
-        const int turns = operand / 4 + 1;
-        const int rule = operand % 4;
-        // Call, fold, or, holding the best hand at the table, raise or go
-        // all in (which knocks the field out soon enough to win it).
+        const int turns = operand / 5 + 1;
+        const int rule = operand % 5;
+        // Call; fold; call to seventh street and fold there, best hand or
+        // not; or, holding the best hand at the table, raise or go all in
+        // (which knocks the field out soon enough to win it).
         for (int n = 0; n < turns && run_to_human_turn(); ++n) {
           const bool free = sim_.screen.visible(Command7);
+          const Element calm = free ? Command7 : Command5;
           const Element passive = free ? Command7 : Command8;
           const bool best = table.p(human).handrank == 1;
           if (rule == 0) {
-            click(free ? Command7 : Command5);
-          } else if (rule == 1 || !best) {
+            click(calm);
+          } else if (rule == 1) {
             click(passive);
           } else if (rule == 2) {
+            click(table.postflop4 ? Command8 : calm);
+          } else if (!best) {
+            click(passive);
+          } else if (rule == 3) {
             click(Command6);
           } else {
             type("1000000000");
@@ -246,6 +268,8 @@ class Player {
   std::string own_violation_;  // the rules on the player's inputs themselves
   int paused_hand_ = -1;       // the hand that an input of the human ended
   int paused_limits_clock_ = 0;
+  int folded_hand_ = -1;  // the hand that the human folded by an input
+  Chips stack_at_fold_ = 0;
   int ticking_hand_ = -1;
   int ticks_in_hand_ = 0;
   long events_ = 0;

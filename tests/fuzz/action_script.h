@@ -15,8 +15,8 @@
 //   the next timer tick                                  (0)
 //   let time pass, delivering every tick due             (1: quarter seconds)
 //   wait for the human's turn                            (0)
-//   play turns: call, fold, or raise or go all in with
-//   the best hand at the table                           (1: turns, rule)
+//   play turns: call, fold, fold on seventh street, or
+//   raise or go all in with the best hand at the table   (1: turns, rule)
 //   Exit, only when the operand is exit_confirm          (1)
 // The game runs on virtual time from Form_Load and its rules are checked
 // after every action and every tick, with rules on the inputs besides:
