@@ -101,6 +101,9 @@ class Player {
     if (t.hands_dealt != ticking_hand_) {
       ticking_hand_ = t.hands_dealt;
       ticks_in_hand_ = 0;
+      // The final table allows no sitting out, whatever Sit Out asked for.
+      if (t.playersout >= final_table && t.p(human).sittingout)
+        broken("the human sits out at the final table");
     }
     if (++ticks_in_hand_ > ticks_per_hand_bound)
       broken("a hand makes no progress: " + std::to_string(ticks_in_hand_) + " ticks");

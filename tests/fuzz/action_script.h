@@ -19,11 +19,12 @@
 //   raise or go all in with the best hand at the table   (1: turns, rule)
 //   Exit, only when the operand is exit_confirm          (1)
 // The game runs on virtual time from Form_Load and its rules are checked
-// after every action and every tick, with rules on the inputs besides:
-// outside the human's turn no input moves a chip; while the human thinks
-// over an open turn the game stands still; after a hand that the human's
-// action ended the limits clock stands still until the next deal; and a
-// hand ends within a bound of ticks.
+// after every action and every tick, with rules on the player's part
+// besides: outside the human's turn no input moves a chip; while the human
+// thinks over an open turn the game stands still; after a hand that the
+// human's action ended the limits clock stands still until the next deal;
+// a fold gives the pot up and shows no further card; the final table seats
+// nobody who sits out; and a hand ends within a bound of ticks.
 #pragma once
 
 #include <cstddef>
