@@ -231,13 +231,13 @@ TEST_F(Comforts, AScreenReaderReadsTheButtonsTheBoxTheSeatsThePotAndTheMessage) 
 TEST_F(Comforts, F11TogglesFullScreenAndTheTableScalesWithIt) {
   window->showNormal();
   window->resize(700, 500);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window->width() == 700; }, 1000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->width() == 700; }, 10000));
   const double normal = window->scale();
   const QSize screen = window->screen()->geometry().size();
 
   key(Qt::Key_F11);
   EXPECT_TRUE(window->windowState() & Qt::WindowFullScreen);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() == screen; }, 1000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() == screen; }, 10000));
   const double full =
       std::min(screen.width() / double(design_width), screen.height() / double(design_height));
   EXPECT_NEAR(window->scale(), full, 1e-9);
@@ -247,7 +247,7 @@ TEST_F(Comforts, F11TogglesFullScreenAndTheTableScalesWithIt) {
 
   key(Qt::Key_F11);
   EXPECT_FALSE(window->windowState() & Qt::WindowFullScreen);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window->width() == 700; }, 1000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->width() == 700; }, 10000));
   EXPECT_NEAR(window->scale(), normal, 1e-9);
 
   // Escape leaves full screen too, and only that.

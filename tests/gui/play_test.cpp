@@ -184,7 +184,7 @@ TEST_F(Played, ExitDuringAHandClosesEveryWindow) {
   ASSERT_TRUE(game.run_to_human_turn());
   click(Command2);
   EXPECT_EQ(game.table().ending, Ending::exit_button);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 1000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
   EXPECT_FALSE(window->isVisible());
   EXPECT_FALSE(game.program.settings().isVisible());
 }
@@ -206,7 +206,7 @@ TEST_F(Played, TheProgramClosesByItselfWhenTheTournamentIsOver) {
   EXPECT_EQ(game.table().ending, Ending::tournament_over);
   EXPECT_NE(game.table().finish, Finish::none);
   EXPECT_TRUE(message);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 1000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
   EXPECT_FALSE(window->isVisible());
 }
 
@@ -226,7 +226,7 @@ TEST_F(Played, ThePotSlidesToTheWinnerAndHiddenCardsTurnOver) {
   ASSERT_TRUE(game.table().postflop1);
   EXPECT_TRUE(window->animating());
   EXPECT_FALSE(window->motion().chips(0).empty() && window->motion().chips(1).empty());
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !window->animating(); }, 2000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window->animating(); }, 10000));
 }
 
 }  // namespace
