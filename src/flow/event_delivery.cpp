@@ -33,6 +33,11 @@ void Table::click(Element e) {
   assert(rule_violation(*this).empty());
 }
 
+bool Table::human_turn_open() const {
+  return !ended() && !gameover && !events.enabled(TimerId::roundtimer) &&
+         (display.visible(Command5) || display.visible(Command7));
+}
+
 void Table::click_from_keyboard(Element e) {
   // Letters typed into the amount box are its text, not commands.
   if (events.focus() == Text2) return;

@@ -67,6 +67,9 @@ class Table {
   std::optional<Millis> next_tick_due() const { return events.next_due(); }
 
   bool ended() const { return ending != Ending::running; }
+  // The human has the turn: the bet panel waits for a button and the turn
+  // timer stands still.
+  bool human_turn_open() const;
 
   // ---- Table state -------------------------------------------------------
   Chips currentbet = 0;

@@ -193,9 +193,7 @@ TournamentResult Simulation::run() {
       result_.violation = "the program did not end after the end-of-tournament message";
       result_.violation_hand = table.hands_dealt;
     }
-    const bool human_turn_open = !table.gameover && !table.events.enabled(TimerId::roundtimer) &&
-                                 (screen.visible(Command5) || screen.visible(Command7));
-    if (human_turn_open) {
+    if (table.human_turn_open()) {
       human_turn();
       check("the human's action");
     } else {

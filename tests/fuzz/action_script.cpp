@@ -83,9 +83,7 @@ class Player {
   void check(const std::string& after) { sim_.check(after.c_str()); }
 
   bool human_turn_open() const {
-    const Table& t = sim_.table;
-    return !t.ended() && !t.gameover && !t.events.enabled(TimerId::roundtimer) &&
-           (sim_.screen.visible(Command5) || sim_.screen.visible(Command7));
+    return sim_.table.human_turn_open();
   }
 
   // Delivers the next tick if one is due by until; false when none is.

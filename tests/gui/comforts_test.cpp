@@ -24,10 +24,7 @@ using windows::turn_alert_due;
 
 struct Comforts : ::testing::Test {
   void SetUp() override {
-    game.open_table();
-    window = game.program.table();
-    window->motion().set_enabled(false);
-    window->resize(1236, 882);
+    window = game.open_still_table();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   }

@@ -5,11 +5,20 @@
 
 #include "windows/settings_window.h"
 #include "windows/splash_window.h"
+#include "windows/table_window.h"
 
 namespace tarvix::testing {
 
 GuiGame::GuiGame(std::uint64_t seed)
     : host(clock, std::make_unique<SeededRandom>(seed)), program(host) {}
+
+windows::TableWindow* GuiGame::open_still_table() {
+  open_table();
+  windows::TableWindow* window = program.table();
+  window->motion().set_enabled(false);
+  window->resize(1236, 882);
+  return window;
+}
 
 void GuiGame::open_table() {
   program.start();
@@ -20,8 +29,7 @@ void GuiGame::open_table() {
 
 bool GuiGame::human_turn_open() const {
   const Table* t = host.table();
-  return t && !t->ended() && !t->gameover && !t->events.enabled(TimerId::roundtimer) &&
-         (host.screen().visible(Command5) || host.screen().visible(Command7));
+  return t && t->human_turn_open();
 }
 
 bool GuiGame::run_to_human_turn(Millis budget) {

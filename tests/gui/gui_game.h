@@ -15,6 +15,9 @@ struct GuiGame {
 
   // Splash, then Ok in the settings window with whatever was chosen.
   void open_table();
+  // The table opened at a fixed size with the view's animations off, as the
+  // tests that play through the widgets want it.
+  windows::TableWindow* open_still_table();
 
   bool human_turn_open() const;
   // Lets virtual time pass until the human's turn is open; false if the

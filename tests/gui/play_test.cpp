@@ -18,10 +18,7 @@ constexpr Element bet_panel[] = {Command5, Command6, Command7, Command8, Command
 
 struct Played : ::testing::Test {
   void SetUp() override {
-    game.open_table();
-    window = game.program.table();
-    window->motion().set_enabled(false);
-    window->resize(1236, 882);
+    window = game.open_still_table();
   }
   void click(Element e) {
     ASSERT_TRUE(window->button(e)->isVisible()) << element_name(e);

@@ -256,10 +256,7 @@ TEST(GameHost, OnTheMachinesClockItWakesOnlyForTheTablesTimers) {
   EXPECT_TRUE(host.wake_up().isSingleShot());
   EXPECT_LE(host.wake_up().remainingTime(), 2000 / 20 + 1);
 
-  auto human_turn = [&host] {
-    return !host.table()->events.enabled(TimerId::roundtimer) && !host.table()->gameover &&
-           (host.screen().visible(Command5) || host.screen().visible(Command7));
-  };
+  auto human_turn = [&host] { return host.table()->human_turn_open(); };
   ASSERT_TRUE(QTest::qWaitFor(human_turn, 20000));
   // The human thinks: nothing is due, nothing wakes the program.
   EXPECT_FALSE(host.wake_up().isActive());

@@ -6,8 +6,7 @@ ScriptedTable::ScriptedTable(std::uint64_t seed, Settings settings)
     : random(seed), table(screen, random, clock, std::move(settings)) {}
 
 bool ScriptedTable::human_turn_open() const {
-  return !table.ended() && !table.gameover && !table.events.enabled(TimerId::roundtimer) &&
-         (screen.visible(Command5) || screen.visible(Command7));
+  return table.human_turn_open();
 }
 
 bool ScriptedTable::step() {
