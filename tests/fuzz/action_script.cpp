@@ -33,8 +33,10 @@ enum Action {
 constexpr std::size_t longest_typed_text = 40;
 
 // Seven seats, five streets and three raises a street take a few hundred
-// ticks at most; the human's thinking takes none.
-constexpr int ticks_per_hand_bound = 1000;
+// ticks at most; the human's thinking takes none. Only ticks in which no
+// chip moves and no street opens count: a human who keeps raising where
+// nobody can answer plays a long street, not an endless one.
+constexpr int idle_ticks_bound = 1000;
 
 class Player {
  public:
@@ -98,13 +100,17 @@ class Player {
     const Table& t = sim_.table;
     if (t.hands_dealt != ticking_hand_) {
       ticking_hand_ = t.hands_dealt;
-      ticks_in_hand_ = 0;
       // The final table allows no sitting out, whatever Sit Out asked for.
       if (t.playersout >= final_table && t.p(human).sittingout)
         broken("the human sits out at the final table");
     }
-    if (++ticks_in_hand_ > ticks_per_hand_bound)
-      broken("a hand makes no progress: " + std::to_string(ticks_in_hand_) + " ticks");
+    const Progress now{t.hands_dealt, t.pot, t.postflop1 + t.postflop2 + t.postflop3 + t.postflop4};
+    if (now != progress_) {
+      progress_ = now;
+      idle_ticks_ = 0;
+    }
+    if (++idle_ticks_ > idle_ticks_bound)
+      broken("a hand makes no progress: " + std::to_string(idle_ticks_) + " ticks");
     if (paused_hand_ == t.hands_dealt && t.gameover && t.limittimersetting != paused_limits_clock_)
       broken("the limits clock ran in the pause after a hand that the human ended");
     return true;
@@ -272,7 +278,15 @@ class Player {
   int folded_hand_ = -1;  // the hand that the human folded by an input
   Chips stack_at_fold_ = 0;
   int ticking_hand_ = -1;
-  int ticks_in_hand_ = 0;
+  // What a hand that goes on changes: the deal, the pot, the street.
+  struct Progress {
+    int hand = -1;
+    Chips pot = 0;
+    int streets = 0;
+    bool operator==(const Progress&) const = default;
+  };
+  Progress progress_;
+  int idle_ticks_ = 0;
   long events_ = 0;
 };
 
