@@ -6,13 +6,13 @@
 //
 // --playersout N starts the field with N players already out elsewhere, so
 // that the late field and the final table are played often.
+#include "tournament/simulator.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-
-#include "tournament/simulator.h"
 
 using namespace tarvix;
 
@@ -55,15 +55,22 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool has_value = i + 1 < argc;
-    if (arg == "--tournaments" && has_value) tournaments = std::atol(argv[++i]);
-    else if (arg == "--seed" && has_value) seed = std::strtoull(argv[++i], nullptr, 10);
+    if (arg == "--tournaments" && has_value)
+      tournaments = std::atol(argv[++i]);
+    else if (arg == "--seed" && has_value)
+      seed = std::strtoull(argv[++i], nullptr, 10);
     else if (arg == "--policy" && has_value) {
       if (!parse_policy(argv[++i], policy)) return usage();
-    } else if (arg == "--think" && has_value) think = std::atol(argv[++i]);
-    else if (arg == "--playersout" && has_value) start_playersout = std::atoi(argv[++i]);
-    else if (arg == "--quiet") quiet = true;
-    else if (arg == "bench") return run_bench();
-    else return usage();
+    } else if (arg == "--think" && has_value)
+      think = std::atol(argv[++i]);
+    else if (arg == "--playersout" && has_value)
+      start_playersout = std::atoi(argv[++i]);
+    else if (arg == "--quiet")
+      quiet = true;
+    else if (arg == "bench")
+      return run_bench();
+    else
+      return usage();
   }
 
   const auto start = std::chrono::steady_clock::now();
@@ -80,9 +87,12 @@ int main(int argc, char** argv) {
                   r.violation_hand, r.violation.c_str());
       return 1;
     }
-    if (r.finish == Finish::won) ++won;
-    else if (r.ending == Ending::exit_button) ++exits;
-    else ++knocked_out;
+    if (r.finish == Finish::won)
+      ++won;
+    else if (r.ending == Ending::exit_button)
+      ++exits;
+    else
+      ++knocked_out;
     if (!quiet)
       std::printf("seed %llu: %d hands, %s, playersout %d, %.1f minutes\n",
                   static_cast<unsigned long long>(r.seed), r.hands, ending_text(r).c_str(),
@@ -90,10 +100,11 @@ int main(int argc, char** argv) {
   }
   const double wall =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::printf("%ld tournaments (%s): %ld knocked out, %ld won, %ld exits, %ld hands; "
-              "%.2f s wall, %.0f tournaments/s; signature %016llx\n",
-              tournaments, policy_name(policy), knocked_out, won, exits, hands, wall,
-              wall > 0 ? static_cast<double>(tournaments) / wall : 0.0,
-              static_cast<unsigned long long>(signature));
+  std::printf(
+      "%ld tournaments (%s): %ld knocked out, %ld won, %ld exits, %ld hands; "
+      "%.2f s wall, %.0f tournaments/s; signature %016llx\n",
+      tournaments, policy_name(policy), knocked_out, won, exits, hands, wall,
+      wall > 0 ? static_cast<double>(tournaments) / wall : 0.0,
+      static_cast<unsigned long long>(signature));
   return 0;
 }

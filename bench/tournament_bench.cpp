@@ -15,8 +15,8 @@ void tournaments(benchmark::State& state, tarvix::Policy policy, int start_playe
     hands += result.hands;
   }
   state.SetItemsProcessed(state.iterations());
-  state.counters["hands/s"] = benchmark::Counter(static_cast<double>(hands),
-                                                 benchmark::Counter::kIsRate);
+  state.counters["hands/s"] =
+      benchmark::Counter(static_cast<double>(hands), benchmark::Counter::kIsRate);
 }
 
 BENCHMARK_CAPTURE(tournaments, fold, tarvix::Policy::fold, 0)->Unit(benchmark::kMillisecond);

@@ -19,7 +19,7 @@ struct Personality {
 
 // Seats 2 to 7.
 constexpr Personality personalities[] = {
-    {10, 20, true}, {10, 25, true}, {10, 20, true},
+    {10, 20, true},  {10, 25, true},  {10, 20, true},
     {20, 25, false}, {10, 20, false}, {25, 40, false},
 };
 
@@ -44,8 +44,8 @@ void Table::computer_decision(int k) {
   };
   auto raise_or_stay = [&](double divisor) {
     if (another_seat_can_act(k)) {
-      stake(static_cast<Chips>(std::nearbyint(static_cast<double>(call) +
-                                              static_cast<double>(q.prize) / divisor)));
+      stake(static_cast<Chips>(
+          std::nearbyint(static_cast<double>(call) + static_cast<double>(q.prize) / divisor)));
       move_closing_seat(k);
     } else if (me.calls_when_alone) {
       stake(call);
@@ -65,7 +65,7 @@ void Table::computer_decision(int k) {
   else if (rank >= 2 && rank <= 4 && !postflop3)
     raise_or_stay(me.good_divisor);
   else if (rank >= 5 || (rank >= 2 && ((postflop1 && folder == 1) || (postflop2 && folder == 2) ||
-                                         (postflop3 && folder == 3))))
+                                       (postflop3 && folder == 3))))
     fold();
   else
     q.bet = 0;

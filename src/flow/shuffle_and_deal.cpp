@@ -25,7 +25,8 @@ void Table::distribute_cards_for_10() {
   for (int c = 1; c <= 7; ++c) {
     const bool face_up = c == 2 || c == 4 || c == 5 || c == 6;
     for (int s = 1; s <= seats; ++s) {
-      const int card = deck[static_cast<std::size_t>((c - 1) * 7) + static_cast<std::size_t>(s - 1)];
+      const int card =
+          deck[static_cast<std::size_t>((c - 1) * 7) + static_cast<std::size_t>(s - 1)];
       p(s).card(c) = card;
       display.set_picture(Image1(7 * (s - 1) + (c - 1)),
                           s == human || face_up ? card : settings.backside);

@@ -2,7 +2,7 @@
 
 namespace tarvix {
 
-const char* const rank_tokens[13] = {"2", "3", "4", "5", "6", "7", "8",
+const char* const rank_tokens[13] = {"2", "3",  "4", "5", "6", "7", "8",
                                      "9", "10", "J", "Q", "K", "A"};
 
 std::string convert2card(const int& temp) {

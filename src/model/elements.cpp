@@ -94,8 +94,7 @@ Rect chip_rect(int index) {
   const int n = index - group_first;
   const int column = n % 3;
   const int layer = n / 3;
-  return {base_left + column * 150 + (layer % 2) * 40, base_top - layer * 40, chip_size,
-          chip_size};
+  return {base_left + column * 150 + (layer % 2) * 40, base_top - layer * 40, chip_size, chip_size};
 }
 
 }  // namespace
@@ -123,15 +122,15 @@ std::string element_name(Element e) {
   if (is_card_slot(e)) return "Image1(" + std::to_string(array_index(e)) + ")";
   if (is_chip(e)) return "backchips(" + std::to_string(array_index(e)) + ")";
   static const char* const named[] = {
-      "Label1",     "Label2",     "Label3",     "Label4",     "Label5",       "Label6",
-      "Label7",     "Label8",     "Label9",     "Label13",    "Label14",      "Label15",
-      "Label16",    "Label17",    "Label18",    "Label19",    "Label24",      "chiplabel1",
-      "chiplabel2", "chiplabel3", "chiplabel4", "chiplabel5", "chiplabel6",   "chiplabel7",
+      "Label1",     "Label2",       "Label3",      "Label4",      "Label5",        "Label6",
+      "Label7",     "Label8",       "Label9",      "Label13",     "Label14",       "Label15",
+      "Label16",    "Label17",      "Label18",     "Label19",     "Label24",       "chiplabel1",
+      "chiplabel2", "chiplabel3",   "chiplabel4",  "chiplabel5",  "chiplabel6",    "chiplabel7",
       "potlabel",   "sidepotlabel", "winnerlabel", "limitslabel", "limitsdisplay", "Shape1",
-      "Shape7",     "Shape6",     "Shape5",     "Shape4",     "Shape3",       "Shape2",
-      "Shape11",    "Shape12",    "Shape13",    "Picture2",   "Picture3",     "Picture4",
-      "Picture5",   "Picture6",   "Picture7",   "Picture8",   "Command2",     "Command3",
-      "Command5",   "Command6",   "Command7",   "Command8",   "Command11",    "Text2"};
+      "Shape7",     "Shape6",       "Shape5",      "Shape4",      "Shape3",        "Shape2",
+      "Shape11",    "Shape12",      "Shape13",     "Picture2",    "Picture3",      "Picture4",
+      "Picture5",   "Picture6",     "Picture7",    "Picture8",    "Command2",      "Command3",
+      "Command5",   "Command6",     "Command7",    "Command8",    "Command11",     "Text2"};
   static_assert(sizeof(named) / sizeof(named[0]) == element_count - Label1);
   if (e < Label1 || e >= element_count) return "none";
   return named[e - Label1];
@@ -158,26 +157,46 @@ Rect design_rect(Element e) {
   if (e >= Shape7 && e <= Shape11) return plates[e - Shape7];
   if (e >= Picture2 && e <= Picture8) return lights[e - Picture2];
   switch (e) {
-    case Label1: return {4968, 7284, 192, 240};
-    case Label2: return {4740, 744, 3036, 408};
-    case Label24: return {3972, 4680, 3000, 600};
-    case potlabel: return {4656, 5796, 192, 120};
-    case sidepotlabel: return {5232, 5796, 192, 120};
-    case winnerlabel: return {2400, 1320, 6000, 360};
-    case limitslabel: return {4740, 84, 3036, 300};
-    case limitsdisplay: return {4740, 408, 3036, 300};
-    case Shape1: return {852, 3108, 8352, 4584};
-    case Shape12: return {9900, 7176, 2352, 1608};
-    case Shape13: return {4584, -156, 3300, 1404};
-    case Command5: return {9984, 7296, 1092, 420};
-    case Command6: return {11088, 7296, 1092, 420};
-    case Command7: return {9984, 7788, 1092, 420};
-    case Command8: return {11088, 7788, 1092, 420};
-    case Text2: return {10032, 8280, 1356, 384};
-    case Command11: return {11556, 8340, 492, 312};
-    case Command3: return {8760, 7752, 1092, 372};
-    case Command2: return {9084, 8148, 492, 372};
-    default: break;
+    case Label1:
+      return {4968, 7284, 192, 240};
+    case Label2:
+      return {4740, 744, 3036, 408};
+    case Label24:
+      return {3972, 4680, 3000, 600};
+    case potlabel:
+      return {4656, 5796, 192, 120};
+    case sidepotlabel:
+      return {5232, 5796, 192, 120};
+    case winnerlabel:
+      return {2400, 1320, 6000, 360};
+    case limitslabel:
+      return {4740, 84, 3036, 300};
+    case limitsdisplay:
+      return {4740, 408, 3036, 300};
+    case Shape1:
+      return {852, 3108, 8352, 4584};
+    case Shape12:
+      return {9900, 7176, 2352, 1608};
+    case Shape13:
+      return {4584, -156, 3300, 1404};
+    case Command5:
+      return {9984, 7296, 1092, 420};
+    case Command6:
+      return {11088, 7296, 1092, 420};
+    case Command7:
+      return {9984, 7788, 1092, 420};
+    case Command8:
+      return {11088, 7788, 1092, 420};
+    case Text2:
+      return {10032, 8280, 1356, 384};
+    case Command11:
+      return {11556, 8340, 492, 312};
+    case Command3:
+      return {8760, 7752, 1092, 372};
+    case Command2:
+      return {9084, 8148, 492, 372};
+    default:
+      break;
   }
   assert(false && "element without a design place");
   return {};
@@ -185,15 +204,24 @@ Rect design_rect(Element e) {
 
 std::string design_caption(Element e) {
   switch (e) {
-    case Command2: return "Exit";
-    case Command3: return "Sit Out";
-    case Command5: return "Call";
-    case Command6: return "Raise";
-    case Command7: return "Check";
-    case Command8: return "Fold";
-    case Command11: return "Bet It";
-    case Label1: return "D";
-    default: return {};
+    case Command2:
+      return "Exit";
+    case Command3:
+      return "Sit Out";
+    case Command5:
+      return "Call";
+    case Command6:
+      return "Raise";
+    case Command7:
+      return "Check";
+    case Command8:
+      return "Fold";
+    case Command11:
+      return "Bet It";
+    case Label1:
+      return "D";
+    default:
+      return {};
   }
 }
 

@@ -10,6 +10,8 @@ namespace tarvix {
 
 // Card slots Image1(0..48) and chip pictures backchips(0..90) come first, so
 // that both control arrays map onto plain index ranges.
+// Laid out by group, a row a kind of element.
+// clang-format off
 enum Element : int {
   no_element = -1,
   image1_first = 0,
@@ -36,6 +38,7 @@ enum Element : int {
   Text2,      // amount box
   element_count
 };
+// clang-format on
 
 constexpr int card_slot_count = 49;
 constexpr int backchips_count = 91;  // indexes 42..59 exist in the array but are never used

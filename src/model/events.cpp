@@ -30,8 +30,7 @@ std::optional<TimerId> Events::take_due_tick() {
   std::optional<TimerId> id;
   // On a tie the turn timer goes first.
   if (round_.enabled && round_.due <= now) id = TimerId::roundtimer;
-  if (pause_.enabled && pause_.due <= now && (!id || pause_.due < round_.due))
-    id = TimerId::Timer1;
+  if (pause_.enabled && pause_.due <= now && (!id || pause_.due < round_.due)) id = TimerId::Timer1;
   if (id) timer(*id).due = now + timer(*id).interval;
   return id;
 }

@@ -6,7 +6,7 @@ namespace tarvix {
 
 int& player::card(int c) {
   assert(c >= 1 && c <= 7);
-  int* const fields[] = {&cardone, &cardtwo, &cardthree, &cardfour,
+  int* const fields[] = {&cardone,  &cardtwo, &cardthree, &cardfour,
                          &cardfive, &cardsix, &cardseven};
   return *fields[c - 1];
 }
@@ -20,8 +20,6 @@ std::string& player::cardtext(int c) {
   return *fields[c - 1];
 }
 
-const std::string& player::cardtext(int c) const {
-  return const_cast<player*>(this)->cardtext(c);
-}
+const std::string& player::cardtext(int c) const { return const_cast<player*>(this)->cardtext(c); }
 
 }  // namespace tarvix

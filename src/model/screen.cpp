@@ -82,7 +82,7 @@ void Screen::set_position(Element e, int left, int top) {
 }
 
 void Screen::set_color(Element e, ColorRole role, Color color) {
-  Color& slot = role == ColorRole::back ? state(e).back
+  Color& slot = role == ColorRole::back   ? state(e).back
                 : role == ColorRole::fore ? state(e).fore
                                           : state(e).fill;
   if (slot == color) return;

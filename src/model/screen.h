@@ -13,8 +13,8 @@ namespace tarvix {
 struct ElementState {
   bool visible = false;
   std::string caption;
-  std::string text;   // the amount box
-  int picture = -1;   // card-sheet cell, card slots only
+  std::string text;  // the amount box
+  int picture = -1;  // card-sheet cell, card slots only
   int left = 0, top = 0, width = 0, height = 0;
   Color back = 0, fore = 0, fill = 0;
   int font_size = 0;  // 0 = the element's default

@@ -32,9 +32,9 @@ constexpr int final_table = 990;  // playersout at which ten players are left
 
 // What the settings window hands the table.
 struct Settings {
-  std::string name;             // the name box Text1
-  int backside = 0;             // card-sheet cell of the back design: 0, 53, 54, 55
-  Color tabletop = 0x8000;      // &HBBGGRR
+  std::string name;         // the name box Text1
+  int backside = 0;         // card-sheet cell of the back design: 0, 53, 54, 55
+  Color tabletop = 0x8000;  // &HBBGGRR
 };
 
 // Keys the table answers. The letters play the bet panel from the keyboard:
@@ -58,12 +58,12 @@ class Table {
   Table(Display& display, Random& random, const Clock& clock, Settings settings);
 
   // ---- Entry points: what a player does, and time passing ----------------
-  void Form_Load();                      // the table window loads
-  void click(Element e);                 // a click on a button (or the amount box)
+  void Form_Load();                           // the table window loads
+  void click(Element e);                      // a click on a button (or the amount box)
   void type_amount(const std::string& text);  // the amount box now holds this text
-  void press_key(Key key);               // a key pressed in the table window
+  void press_key(Key key);                    // a key pressed in the table window
   void click_from_keyboard(Element e);
-  void run_due_timers();                 // deliver every tick due by the clock's now
+  void run_due_timers();  // deliver every tick due by the clock's now
   std::optional<Millis> next_tick_due() const { return events.next_due(); }
 
   bool ended() const { return ending != Ending::running; }
@@ -157,10 +157,10 @@ class Table {
   void blinds_bet();
   void roundtimer_Timer();
   void turn_dispatch();
-  void Picture2_GotFocus();            // seat 1's turn: blinds and the highlight only
-  void computer_turn(int k);           // Picture3_GotFocus .. Picture8_GotFocus
-  void seat_LostFocus(int k);          // Picture2_LostFocus .. Picture8_LostFocus
-  bool post_forced_bets(int k);        // true when the handler passed the turn on
+  void Picture2_GotFocus();      // seat 1's turn: blinds and the highlight only
+  void computer_turn(int k);     // Picture3_GotFocus .. Picture8_GotFocus
+  void seat_LostFocus(int k);    // Picture2_LostFocus .. Picture8_LostFocus
+  bool post_forced_bets(int k);  // true when the handler passed the turn on
   void post_amount(int k, Chips amount);
   void stake_bookkeeping(int k);
   void mark_stack(int k);  // the stack label, or "All in" and allin once it is gone
@@ -170,10 +170,10 @@ class Table {
   void zero_total_bets();
   void folder_value();
   void bet_panel_hide();
-  void Command4_Click();               // roundtimer on
-  void pass_turn(int k);               // give seat k's light the focus
-  int street() const;                  // 0 = third .. 4 = seventh street, -1 = blinds pending
-  int& closing_seat(int street_index); // flopshower .. flopshower4
+  void Command4_Click();                // roundtimer on
+  void pass_turn(int k);                // give seat k's light the focus
+  int street() const;                   // 0 = third .. 4 = seventh street, -1 = blinds pending
+  int& closing_seat(int street_index);  // flopshower .. flopshower4
   void highlight_seat(int k, bool on);
 
   // ---- Human actions (betting/human_actions.cpp) --------------------------
@@ -182,11 +182,11 @@ class Table {
   void Command6_LostFocus();
   void Command7_LostFocus();
   void Command8_LostFocus();
-  void Command5_Click();  // Call
-  void Command6_Click();  // Raise
-  void Command7_Click();  // Check
-  void Command8_Click();  // Fold
-  void Command11_Click(); // Bet It
+  void Command5_Click();   // Call
+  void Command6_Click();   // Raise
+  void Command7_Click();   // Check
+  void Command8_Click();   // Fold
+  void Command11_Click();  // Bet It
   void Text2_KeyPress(int keyascii);
   void Command3_Click();  // Sit Out
   void Form_KeyDown(int keycode);

@@ -9,11 +9,11 @@ namespace tarvix {
 
 namespace {
 
-const char* const name_fragments[25] = {
-    "poker", "heart",  "boulder", "blonde", "chips",   "bad",        "zzzzzz",
-    "texas", "freak",  "mad",     "luck",   "loving",  "player",     "sloppy",
-    "winner", "kid",   "bang",    "river",  "riverbelle", "charming", "tarvix",
-    "_",     "california", "south", "smiling"};
+const char* const name_fragments[25] = {"poker",  "heart",  "boulder",    "blonde",     "chips",
+                                        "bad",    "zzzzzz", "texas",      "freak",      "mad",
+                                        "luck",   "loving", "player",     "sloppy",     "winner",
+                                        "kid",    "bang",   "river",      "riverbelle", "charming",
+                                        "tarvix", "_",      "california", "south",      "smiling"};
 
 }  // namespace
 
@@ -56,8 +56,8 @@ void Table::tournament_step() {
   if (playersout < final_table) {
     newcomer_stack = advance_tournament();
     display.set_visible(Label2, true);
-    display.set_caption(Label2, "Players " + number_text(field_size - playersout) +
-                                    " Remaining in the Tournament");
+    display.set_caption(
+        Label2, "Players " + number_text(field_size - playersout) + " Remaining in the Tournament");
   }
   if (playersout == final_table) {
     end_sit_out_for_final_table();

@@ -44,8 +44,8 @@ std::string table_violation(const Table& t, const Screen& screen) {
     const Chips call = t.amount_to_call();
     if (screen.caption(Command5) != number_text(call) ||
         screen.caption(Command6) != number_text(call + 2 * t.limits))
-      return "bet panel captions '" + screen.caption(Command5) + "', '" +
-             screen.caption(Command6) + "' for a call of " + std::to_string(call);
+      return "bet panel captions '" + screen.caption(Command5) + "', '" + screen.caption(Command6) +
+             "' for a call of " + std::to_string(call);
   }
   return {};
 }

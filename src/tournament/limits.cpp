@@ -13,17 +13,17 @@ struct Step {
 };
 
 constexpr Step ladder[] = {
-    {10, 25, true},        {25, 50, true},        {50, 100, true},     {100, 500, true},
-    {500, 1000, true},     {1000, 2000, true},    {2000, 5000, true},  {5000, 10000, true},
-    {10000, 20000, true},  {20000, 25000, true},  {25000, 50000, true}, {50000, 100000, false},
+    {10, 25, true},       {25, 50, true},       {50, 100, true},      {100, 500, true},
+    {500, 1000, true},    {1000, 2000, true},   {2000, 5000, true},   {5000, 10000, true},
+    {10000, 20000, true}, {20000, 25000, true}, {25000, 50000, true}, {50000, 100000, false},
 };
 
 }  // namespace
 
 void Table::show_limits() {
   display.set_caption(limitslabel, "Limits Go Up in Every 10 mins");
-  display.set_caption(limitsdisplay, "Limits   " + number_text(limits) + "  -  " +
-                                         number_text(2 * limits));
+  display.set_caption(limitsdisplay,
+                      "Limits   " + number_text(limits) + "  -  " + number_text(2 * limits));
 }
 
 void Table::limits_clock() {

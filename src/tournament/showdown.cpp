@@ -95,8 +95,8 @@ void Table::evaluate_winner() {
       left = 0;
       for (int s = 2; s <= seats; ++s) left += p(s).Active ? 1 : 0;
     }
-    display.set_caption(Label24, "Your Finished With " + number_text(left) +
-                                     " Players Still in Tournament");
+    display.set_caption(Label24,
+                        "Your Finished With " + number_text(left) + " Players Still in Tournament");
     closer = 1;
     finish = Finish::knocked_out;
     Command1_Click();

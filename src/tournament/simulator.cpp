@@ -8,29 +8,48 @@ namespace {
 
 // A hand that needs more than this has stopped making progress.
 constexpr long events_per_hand_bound = 20000;
-constexpr Millis game_time_per_hand_bound = Millis{4} * 3600 * 1000;  // besides the human's thinking
+constexpr Millis game_time_per_hand_bound =
+    Millis{4} * 3600 * 1000;  // besides the human's thinking
 
-const char* const odd_amounts[] = {"",    "abc", "-50", "40.5", "1e999", "0",
+const char* const odd_amounts[] = {"",
+                                   "abc",
+                                   "-50",
+                                   "40.5",
+                                   "1e999",
+                                   "0",
                                    "1234567890123456789012345678901234567890",
-                                   "\xc3\xa9\xe2\x82\xac", " 60 ", "12abc", "1e-5", "."};
+                                   "\xc3\xa9\xe2\x82\xac",
+                                   " 60 ",
+                                   "12abc",
+                                   "1e-5",
+                                   "."};
 
 }  // namespace
 
 bool parse_policy(const std::string& name, Policy& policy) {
-  if (name == "fold") policy = Policy::fold;
-  else if (name == "call") policy = Policy::call;
-  else if (name == "random") policy = Policy::random;
-  else if (name == "sharp") policy = Policy::sharp;
-  else return false;
+  if (name == "fold")
+    policy = Policy::fold;
+  else if (name == "call")
+    policy = Policy::call;
+  else if (name == "random")
+    policy = Policy::random;
+  else if (name == "sharp")
+    policy = Policy::sharp;
+  else
+    return false;
   return true;
 }
 
 const char* policy_name(Policy policy) {
   switch (policy) {
-    case Policy::fold: return "fold";
-    case Policy::call: return "call";
-    case Policy::random: return "random";
-    case Policy::sharp: return "sharp";
+    case Policy::fold:
+      return "fold";
+    case Policy::call:
+      return "call";
+    case Policy::random:
+      return "random";
+    case Policy::sharp:
+      return "sharp";
   }
   return "?";
 }
@@ -43,8 +62,7 @@ std::string ending_text(const TournamentResult& r) {
   return "running";
 }
 
-Simulation::Simulation(std::uint64_t seed, Policy policy, Millis think_time,
-                       int start_playersout)
+Simulation::Simulation(std::uint64_t seed, Policy policy, Millis think_time, int start_playersout)
     : table_random(seed),
       player_random(seed ^ 0x5eedf00dULL),
       table(screen, table_random, clock, Settings{"sim", 0, 0x8000}),
@@ -104,12 +122,16 @@ void Simulation::random_action() {
     const Chips call = table.amount_to_call();
     const Chips size = call + 2 * table.limits + player_random.whole(0, 200);
     table.type_amount(std::to_string(size));
-    if (player_random.whole(0, 1) == 0) table.click(Command11);
-    else table.press_key(Key::enter);
+    if (player_random.whole(0, 1) == 0)
+      table.click(Command11);
+    else
+      table.press_key(Key::enter);
   } else if (choice < 75) {
     table.type_amount(odd_amounts[player_random.whole(0, 11)]);
-    if (player_random.whole(0, 1) == 0) table.click(Command11);
-    else table.press_key(Key::enter);
+    if (player_random.whole(0, 1) == 0)
+      table.click(Command11);
+    else
+      table.press_key(Key::enter);
   } else if (choice < 83) {
     table.click(Command3);
   } else if (choice < 88) {
@@ -146,8 +168,8 @@ void Simulation::human_turn() {
       break;
     case Policy::sharp: {
       const Element action = table.p(human).handrank == 1 ? (can_check ? Command6 : Command5)
-                             : can_check                 ? Command7
-                                                         : Command8;
+                             : can_check                  ? Command7
+                                                          : Command8;
       table.click(action);
       mix(static_cast<std::uint64_t>(action));
       break;
@@ -164,8 +186,10 @@ void Simulation::between_turns() {
     // A click or a key at a moment when it is not the human's turn.
     const Element any[] = {Command3, Command5, Command6, Command7, Command8, Command11, Text2};
     const int pick = player_random.whole(0, 7);
-    if (pick == 7) table.press_key(player_random.whole(0, 1) == 0 ? Key::f9 : Key::f10);
-    else table.click(any[pick]);
+    if (pick == 7)
+      table.press_key(player_random.whole(0, 1) == 0 ? Key::f9 : Key::f10);
+    else
+      table.click(any[pick]);
     check("a click between turns");
   }
   const auto due = table.next_tick_due();
@@ -215,8 +239,8 @@ BenchResult behaviour_signature() {
     Policy policy;
     int start_playersout;
   };
-  const Run runs[] = {{Policy::fold, 0},   {Policy::call, 0},    {Policy::random, 0},
-                      {Policy::sharp, 0},  {Policy::random, 975}, {Policy::sharp, 975}};
+  const Run runs[] = {{Policy::fold, 0},  {Policy::call, 0},     {Policy::random, 0},
+                      {Policy::sharp, 0}, {Policy::random, 975}, {Policy::sharp, 975}};
   BenchResult bench;
   bench.signature = 0xcbf29ce484222325ULL;
   for (const Run& run : runs) {

@@ -84,9 +84,7 @@ class Player {
 
   void check(const std::string& after) { sim_.check(after.c_str()); }
 
-  bool human_turn_open() const {
-    return sim_.table.human_turn_open();
-  }
+  bool human_turn_open() const { return sim_.table.human_turn_open(); }
 
   // Delivers the next tick if one is due by until; false when none is.
   bool tick(Millis until) {

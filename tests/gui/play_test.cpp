@@ -17,9 +17,7 @@ namespace {
 constexpr Element bet_panel[] = {Command5, Command6, Command7, Command8, Command11};
 
 struct Played : ::testing::Test {
-  void SetUp() override {
-    window = game.open_still_table();
-  }
+  void SetUp() override { window = game.open_still_table(); }
   void click(Element e) {
     ASSERT_TRUE(window->button(e)->isVisible()) << element_name(e);
     QTest::mouseClick(window->button(e), Qt::LeftButton);

@@ -5,9 +5,7 @@ namespace tarvix::testing {
 ScriptedTable::ScriptedTable(std::uint64_t seed, Settings settings)
     : random(seed), table(screen, random, clock, std::move(settings)) {}
 
-bool ScriptedTable::human_turn_open() const {
-  return table.human_turn_open();
-}
+bool ScriptedTable::human_turn_open() const { return table.human_turn_open(); }
 
 bool ScriptedTable::step() {
   const auto due = table.next_tick_due();
