@@ -19,5 +19,5 @@ install_packages() {
 build_packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools
                 libgl1-mesa-dev libxkbcommon-dev fonts-dejavu-core)
 # What the tests need on top.
-test_packages=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+test_packages=(clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
                xvfb xauth)
