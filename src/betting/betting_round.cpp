@@ -183,18 +183,10 @@ void Table::street_end_check(int k) {
   const int current = street();
   if (current < 0 || closing_seat(current) != k) return;
   switch (current) {
-    case 0:
-      show_flop1();
-      break;
-    case 1:
-      show_flop2();
-      break;
-    case 2:
-      show_flop3();
-      break;
-    case 3:
-      show_flop4();
-      break;
+    case 0: show_flop1(); break;
+    case 1: show_flop2(); break;
+    case 2: show_flop3(); break;
+    case 3: show_flop4(); break;
     case 4:
       timer_off(TimerId::roundtimer);
       zero_total_bets();

@@ -20,29 +20,14 @@ void Table::click(Element e) {
   // The focus change may have ended the game or hidden the button.
   if (ended() || !display.visible(e)) return;
   switch (e) {
-    case Command2:
-      Command2_Click();
-      break;
-    case Command3:
-      Command3_Click();
-      break;
-    case Command5:
-      Command5_Click();
-      break;
-    case Command6:
-      Command6_Click();
-      break;
-    case Command7:
-      Command7_Click();
-      break;
-    case Command8:
-      Command8_Click();
-      break;
-    case Command11:
-      Command11_Click();
-      break;
-    default:
-      break;
+    case Command2: Command2_Click(); break;
+    case Command3: Command3_Click(); break;
+    case Command5: Command5_Click(); break;
+    case Command6: Command6_Click(); break;
+    case Command7: Command7_Click(); break;
+    case Command8: Command8_Click(); break;
+    case Command11: Command11_Click(); break;
+    default: break;
   }
   deliver_focus_changes();
   assert(rule_violation(*this).empty());
@@ -73,32 +58,17 @@ void Table::type_amount(const std::string& text) {
 void Table::press_key(Key key) {
   if (ended()) return;
   switch (key) {
-    case Key::f9:
-      Form_KeyDown(key_f9);
-      break;
-    case Key::f10:
-      Form_KeyDown(key_f10);
-      break;
+    case Key::f9: Form_KeyDown(key_f9); break;
+    case Key::f10: Form_KeyDown(key_f10); break;
     case Key::enter:
       if (events.focus() == Text2 && display.visible(Text2)) Text2_KeyPress(key_enter);
       break;
-    case Key::call:
-      click_from_keyboard(Command5);
-      break;
-    case Key::check:
-      click_from_keyboard(Command7);
-      break;
-    case Key::raise:
-      click_from_keyboard(Command6);
-      break;
-    case Key::fold:
-      click_from_keyboard(Command8);
-      break;
-    case Key::bet_box:
-      click_from_keyboard(Text2);
-      break;
-    case Key::other:
-      break;
+    case Key::call: click_from_keyboard(Command5); break;
+    case Key::check: click_from_keyboard(Command7); break;
+    case Key::raise: click_from_keyboard(Command6); break;
+    case Key::fold: click_from_keyboard(Command8); break;
+    case Key::bet_box: click_from_keyboard(Text2); break;
+    case Key::other: break;
   }
   deliver_focus_changes();
   assert(rule_violation(*this).empty());
@@ -151,20 +121,11 @@ void Table::lost_focus(Element e) {
     return;
   }
   switch (e) {
-    case Command5:
-      Command5_LostFocus();
-      break;
-    case Command6:
-      Command6_LostFocus();
-      break;
-    case Command7:
-      Command7_LostFocus();
-      break;
-    case Command8:
-      Command8_LostFocus();
-      break;
-    default:
-      break;
+    case Command5: Command5_LostFocus(); break;
+    case Command6: Command6_LostFocus(); break;
+    case Command7: Command7_LostFocus(); break;
+    case Command8: Command8_LostFocus(); break;
+    default: break;
   }
 }
 

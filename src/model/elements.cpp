@@ -157,46 +157,26 @@ Rect design_rect(Element e) {
   if (e >= Shape7 && e <= Shape11) return plates[e - Shape7];
   if (e >= Picture2 && e <= Picture8) return lights[e - Picture2];
   switch (e) {
-    case Label1:
-      return {4968, 7284, 192, 240};
-    case Label2:
-      return {4740, 744, 3036, 408};
-    case Label24:
-      return {3972, 4680, 3000, 600};
-    case potlabel:
-      return {4656, 5796, 192, 120};
-    case sidepotlabel:
-      return {5232, 5796, 192, 120};
-    case winnerlabel:
-      return {2400, 1320, 6000, 360};
-    case limitslabel:
-      return {4740, 84, 3036, 300};
-    case limitsdisplay:
-      return {4740, 408, 3036, 300};
-    case Shape1:
-      return {852, 3108, 8352, 4584};
-    case Shape12:
-      return {9900, 7176, 2352, 1608};
-    case Shape13:
-      return {4584, -156, 3300, 1404};
-    case Command5:
-      return {9984, 7296, 1092, 420};
-    case Command6:
-      return {11088, 7296, 1092, 420};
-    case Command7:
-      return {9984, 7788, 1092, 420};
-    case Command8:
-      return {11088, 7788, 1092, 420};
-    case Text2:
-      return {10032, 8280, 1356, 384};
-    case Command11:
-      return {11556, 8340, 492, 312};
-    case Command3:
-      return {8760, 7752, 1092, 372};
-    case Command2:
-      return {9084, 8148, 492, 372};
-    default:
-      break;
+    case Label1: return {4968, 7284, 192, 240};
+    case Label2: return {4740, 744, 3036, 408};
+    case Label24: return {3972, 4680, 3000, 600};
+    case potlabel: return {4656, 5796, 192, 120};
+    case sidepotlabel: return {5232, 5796, 192, 120};
+    case winnerlabel: return {2400, 1320, 6000, 360};
+    case limitslabel: return {4740, 84, 3036, 300};
+    case limitsdisplay: return {4740, 408, 3036, 300};
+    case Shape1: return {852, 3108, 8352, 4584};
+    case Shape12: return {9900, 7176, 2352, 1608};
+    case Shape13: return {4584, -156, 3300, 1404};
+    case Command5: return {9984, 7296, 1092, 420};
+    case Command6: return {11088, 7296, 1092, 420};
+    case Command7: return {9984, 7788, 1092, 420};
+    case Command8: return {11088, 7788, 1092, 420};
+    case Text2: return {10032, 8280, 1356, 384};
+    case Command11: return {11556, 8340, 492, 312};
+    case Command3: return {8760, 7752, 1092, 372};
+    case Command2: return {9084, 8148, 492, 372};
+    default: break;
   }
   assert(false && "element without a design place");
   return {};
@@ -204,24 +184,15 @@ Rect design_rect(Element e) {
 
 std::string design_caption(Element e) {
   switch (e) {
-    case Command2:
-      return "Exit";
-    case Command3:
-      return "Sit Out";
-    case Command5:
-      return "Call";
-    case Command6:
-      return "Raise";
-    case Command7:
-      return "Check";
-    case Command8:
-      return "Fold";
-    case Command11:
-      return "Bet It";
-    case Label1:
-      return "D";
-    default:
-      return {};
+    case Command2: return "Exit";
+    case Command3: return "Sit Out";
+    case Command5: return "Call";
+    case Command6: return "Raise";
+    case Command7: return "Check";
+    case Command8: return "Fold";
+    case Command11: return "Bet It";
+    case Label1: return "D";
+    default: return {};
   }
 }
 

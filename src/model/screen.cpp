@@ -11,18 +11,13 @@ constexpr Color dark = 0x80;  // seat plates and lights when it is not the seat'
 bool visible_at_load(Element e) {
   switch (kind_of(e)) {
     case ElementKind::card_slot:
-    case ElementKind::chip:
-      return false;
+    case ElementKind::chip: return false;
     case ElementKind::shape:
       return e != Shape12;  // the amount box's frame belongs to the bet panel
-    case ElementKind::seat_light:
-      return true;
-    case ElementKind::button:
-      return e == Command2 || e == Command3;
-    case ElementKind::text_box:
-      return false;
-    case ElementKind::label:
-      break;
+    case ElementKind::seat_light: return true;
+    case ElementKind::button: return e == Command2 || e == Command3;
+    case ElementKind::text_box: return false;
+    case ElementKind::label: break;
   }
   if (e >= Label3 && e <= Label19) return true;
   return e == limitslabel || e == limitsdisplay;

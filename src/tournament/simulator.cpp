@@ -42,14 +42,10 @@ bool parse_policy(const std::string& name, Policy& policy) {
 
 const char* policy_name(Policy policy) {
   switch (policy) {
-    case Policy::fold:
-      return "fold";
-    case Policy::call:
-      return "call";
-    case Policy::random:
-      return "random";
-    case Policy::sharp:
-      return "sharp";
+    case Policy::fold: return "fold";
+    case Policy::call: return "call";
+    case Policy::random: return "random";
+    case Policy::sharp: return "sharp";
   }
   return "?";
 }

@@ -17,12 +17,9 @@ class SpokenLabelAccessible : public QAccessibleWidget {
   QString text(QAccessible::Text t) const override {
     const auto* label = static_cast<const SpokenLabel*>(widget());
     switch (t) {
-      case QAccessible::Name:
-        return label->spoken_name();
-      case QAccessible::Value:
-        return label->text();
-      default:
-        return QAccessibleWidget::text(t);
+      case QAccessible::Name: return label->spoken_name();
+      case QAccessible::Value: return label->text();
+      default: return QAccessibleWidget::text(t);
     }
   }
 };

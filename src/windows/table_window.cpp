@@ -79,18 +79,12 @@ std::vector<TextHelp> spoken_texts() {
 // The letters that play the bet panel.
 std::optional<Key> letter_key(int qt_key) {
   switch (qt_key) {
-    case Qt::Key_C:
-      return Key::call;
-    case Qt::Key_K:
-      return Key::check;
-    case Qt::Key_R:
-      return Key::raise;
-    case Qt::Key_F:
-      return Key::fold;
-    case Qt::Key_B:
-      return Key::bet_box;
-    default:
-      return std::nullopt;
+    case Qt::Key_C: return Key::call;
+    case Qt::Key_K: return Key::check;
+    case Qt::Key_R: return Key::raise;
+    case Qt::Key_F: return Key::fold;
+    case Qt::Key_B: return Key::bet_box;
+    default: return std::nullopt;
   }
 }
 
@@ -116,15 +110,11 @@ QString room_path(std::optional<int> resource) {
 QColor button_colour(Element e) {
   switch (e) {
     case Command5:
-    case Command7:
-      return QColor(0xcf, 0xe6, 0xb4);
+    case Command7: return QColor(0xcf, 0xe6, 0xb4);
     case Command6:
-    case Command11:
-      return QColor(0xf2, 0xd5, 0x88);
-    case Command8:
-      return QColor(0xec, 0xb8, 0xab);
-    default:
-      return QColor(0xe2, 0xdb, 0xc8);
+    case Command11: return QColor(0xf2, 0xd5, 0x88);
+    case Command8: return QColor(0xec, 0xb8, 0xab);
+    default: return QColor(0xe2, 0xdb, 0xc8);
   }
 }
 
@@ -377,9 +367,7 @@ void TableWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   switch (event->key()) {
-    case Qt::Key_F11:
-      toggle_full_screen();
-      break;
+    case Qt::Key_F11: toggle_full_screen(); break;
     case Qt::Key_Escape:
       if (!isFullScreen()) {
         QWidget::keyPressEvent(event);
@@ -387,15 +375,9 @@ void TableWindow::keyPressEvent(QKeyEvent* event) {
       }
       showNormal();
       break;
-    case Qt::Key_F9:
-      host_.press_key(Key::f9);
-      break;
-    case Qt::Key_F10:
-      host_.press_key(Key::f10);
-      break;
-    default:
-      QWidget::keyPressEvent(event);
-      return;
+    case Qt::Key_F9: host_.press_key(Key::f9); break;
+    case Qt::Key_F10: host_.press_key(Key::f10); break;
+    default: QWidget::keyPressEvent(event); return;
   }
   event->accept();
 }

@@ -172,9 +172,7 @@ class Player {
     Table& table = sim_.table;
     ++events_;
     switch (action) {
-      case click_panel:
-        click(panel[next() % panel.size()]);
-        break;
+      case click_panel: click(panel[next() % panel.size()]); break;
       case click_any: {
         const auto e = static_cast<Element>(next() % element_count);
         if (e != Command2) click(e);
@@ -260,8 +258,7 @@ class Player {
       case exit_game:
         if (next() == exit_confirm) click(Command2);
         break;
-      case action_count:
-        break;
+      case action_count: break;
     }
   }
 

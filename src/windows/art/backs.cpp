@@ -145,18 +145,10 @@ void draw_back(QPainter& painter, int design) {
   clip.addRoundedRect(pattern_area, 1.6, 1.6);
   painter.setClipPath(clip);
   switch (design) {
-    case 0:
-      red_lattice(painter);
-      break;
-    case 1:
-      blue_diamonds(painter);
-      break;
-    case 2:
-      green_waves(painter);
-      break;
-    default:
-      black_gold(painter);
-      break;
+    case 0: red_lattice(painter); break;
+    case 1: blue_diamonds(painter); break;
+    case 2: green_waves(painter); break;
+    default: black_gold(painter); break;
   }
   painter.restore();
 }

@@ -20,14 +20,10 @@ struct ChipColours {
 
 ChipColours colours_of(Chip chip) {
   switch (chip) {
-    case Chip::red:
-      return {QColor(196, 28, 40), QColor(250, 250, 250), QColor(238, 222, 210)};
-    case Chip::blue:
-      return {QColor(28, 78, 190), QColor(250, 250, 250), QColor(214, 226, 246)};
-    case Chip::green:
-      return {QColor(20, 136, 64), QColor(250, 250, 250), QColor(214, 240, 220)};
-    case Chip::black:
-      return {QColor(30, 30, 34), QColor(232, 196, 80), QColor(228, 228, 228)};
+    case Chip::red: return {QColor(196, 28, 40), QColor(250, 250, 250), QColor(238, 222, 210)};
+    case Chip::blue: return {QColor(28, 78, 190), QColor(250, 250, 250), QColor(214, 226, 246)};
+    case Chip::green: return {QColor(20, 136, 64), QColor(250, 250, 250), QColor(214, 240, 220)};
+    case Chip::black: return {QColor(30, 30, 34), QColor(232, 196, 80), QColor(228, 228, 228)};
   }
   return {};
 }

@@ -79,24 +79,12 @@ std::vector<Pip> pip_layout(int value) {
     pips.push_back({r, row});
   };
   switch (value) {
-    case 2:
-      pips = {{m, 0}, {m, 1}};
-      break;
-    case 3:
-      pips = {{m, 0}, {m, 0.5}, {m, 1}};
-      break;
-    case 4:
-      pair_at(0), pair_at(1);
-      break;
-    case 5:
-      pair_at(0), pair_at(1), pips.push_back({m, 0.5});
-      break;
-    case 6:
-      pair_at(0), pair_at(0.5), pair_at(1);
-      break;
-    case 7:
-      pair_at(0), pair_at(0.5), pair_at(1), pips.push_back({m, 0.25});
-      break;
+    case 2: pips = {{m, 0}, {m, 1}}; break;
+    case 3: pips = {{m, 0}, {m, 0.5}, {m, 1}}; break;
+    case 4: pair_at(0), pair_at(1); break;
+    case 5: pair_at(0), pair_at(1), pips.push_back({m, 0.5}); break;
+    case 6: pair_at(0), pair_at(0.5), pair_at(1); break;
+    case 7: pair_at(0), pair_at(0.5), pair_at(1), pips.push_back({m, 0.25}); break;
     case 8:
       pair_at(0), pair_at(0.5), pair_at(1), pips.push_back({m, 0.25}), pips.push_back({m, 0.75});
       break;
@@ -107,8 +95,7 @@ std::vector<Pip> pip_layout(int value) {
       pair_at(0), pair_at(1.0 / 3), pair_at(2.0 / 3), pair_at(1);
       pips.push_back({m, 1.0 / 6}), pips.push_back({m, 5.0 / 6});
       break;
-    default:
-      break;
+    default: break;
   }
   return pips;
 }

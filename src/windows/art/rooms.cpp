@@ -231,18 +231,10 @@ QImage draw_room(Room room) {
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   switch (room) {
-    case Room::wood:
-      wood_room(painter);
-      break;
-    case Room::carpet:
-      carpet_room(painter);
-      break;
-    case Room::velvet:
-      velvet_room(painter);
-      break;
-    case Room::plain:
-      plain_room(painter);
-      break;
+    case Room::wood: wood_room(painter); break;
+    case Room::carpet: carpet_room(painter); break;
+    case Room::velvet: velvet_room(painter); break;
+    case Room::plain: plain_room(painter); break;
   }
   return image;
 }

@@ -63,14 +63,10 @@ QPainterPath spade() {
 
 QPainterPath suit_path(Suit suit) {
   switch (suit) {
-    case Suit::clubs:
-      return club();
-    case Suit::diamonds:
-      return diamond();
-    case Suit::hearts:
-      return heart();
-    case Suit::spades:
-      return spade();
+    case Suit::clubs: return club();
+    case Suit::diamonds: return diamond();
+    case Suit::hearts: return heart();
+    case Suit::spades: return spade();
   }
   return {};
 }
