@@ -19,6 +19,7 @@ void Table::click(Element e) {
   deliver_focus_changes();
   // The focus change may have ended the game or hidden the button.
   if (ended() || !display.visible(e)) return;
+  events.begin_handler();
   switch (e) {
     case Command2: Command2_Click(); break;
     case Command3: Command3_Click(); break;
@@ -57,6 +58,7 @@ void Table::type_amount(const std::string& text) {
 
 void Table::press_key(Key key) {
   if (ended()) return;
+  events.begin_handler();
   switch (key) {
     case Key::f9: Form_KeyDown(key_f9); break;
     case Key::f10: Form_KeyDown(key_f10); break;
@@ -79,6 +81,7 @@ void Table::run_due_timers() {
   while (!ended()) {
     const auto id = events.take_due_tick();
     if (!id) break;
+    events.begin_handler();
     if (*id == TimerId::roundtimer)
       roundtimer_Timer();
     else
@@ -93,18 +96,22 @@ void Table::deliver_focus_changes() {
     const Events::FocusRequest request = events.take_focus_request();
     const Element holder = events.focus();
     if (request.element == holder) {
-      if (request.turn) got_focus(request.element);
+      // A seat that closes a street gets the turn straight back from the
+      // next tick; a seat that one handler passed the turn to twice (a
+      // short small blind that is all in passes it on again) has one turn.
+      if (events.turn_given_again(request)) got_focus(request.element);
       continue;
     }
     // An element that is not shown cannot take the focus.
     if (!display.visible(request.element)) continue;
-    events.set_focus(request.element);
+    events.set_focus(request);
     if (holder != no_element) lost_focus(holder);
     got_focus(request.element);
   }
 }
 
 void Table::got_focus(Element e) {
+  events.begin_handler();
   if (const int s = seat_of_light(e)) {
     if (s == human)
       Picture2_GotFocus();
@@ -116,6 +123,7 @@ void Table::got_focus(Element e) {
 }
 
 void Table::lost_focus(Element e) {
+  events.begin_handler();
   if (const int s = seat_of_light(e)) {
     seat_LostFocus(s);
     return;

@@ -45,18 +45,37 @@ class Events {
  public:
   explicit Events(const Clock& clock) : clock_(clock) {}
 
+  using HandlerRun = long;
+
   struct FocusRequest {
     Element element;
-    // A turn is given even when the element already holds the focus: its
-    // GotFocus handler is the turn and must run.
+    // A turn is given even when the element already holds the focus, if a
+    // later handler gives it: the GotFocus handler is the turn and must run.
     bool turn;
+    HandlerRun from;  // the handler run that asked for it
   };
 
+  // Every handler run (a click, a tick, a focus change) is numbered, so that
+  // two requests that one handler makes can be told from a turn given back
+  // by a later one.
+  void begin_handler() { ++handler_; }
+
   Element focus() const { return focus_; }
-  void request_focus(Element e, bool turn = false) { pending_.push_back({e, turn}); }
+  void request_focus(Element e, bool turn = false) { pending_.push_back({e, turn, handler_}); }
   bool focus_pending() const { return !pending_.empty(); }
   FocusRequest take_focus_request();
-  void set_focus(Element e) { focus_ = e; }
+  // The element now holding the focus, and the handler whose request gave it.
+  void set_focus(const FocusRequest& request) {
+    focus_ = request.element;
+    focus_from_ = request.from;
+  }
+  // A turn request for the element already holding the focus is a turn of
+  // its own only when a later handler than the one that gave the focus made
+  // it: a light that already holds the focus does not gain it again from
+  // the same handler.
+  bool turn_given_again(const FocusRequest& request) const {
+    return request.turn && request.element == focus_ && request.from != focus_from_;
+  }
   void drop_focus_requests() { pending_.clear(); }
 
   // Enabling a running timer changes nothing; enabling a stopped one starts
@@ -79,6 +98,8 @@ class Events {
 
   const Clock& clock_;
   Element focus_ = no_element;
+  HandlerRun focus_from_ = -1;
+  HandlerRun handler_ = 0;
   std::deque<FocusRequest> pending_;
   Timer round_{roundtimer_interval};
   Timer pause_{timer1_interval};

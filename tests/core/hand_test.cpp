@@ -125,6 +125,24 @@ TEST(Blinds, AShortBigBlindIsAllInAndDoesNotLowerTheBet) {
   EXPECT_EQ(t.table.pot, 17);
 }
 
+TEST(Blinds, AShortSmallBlindAllInLeavesOneBigBlindToTheNextSeat) {
+  // Seat 3's handler passes the turn on twice (after the small blind, and
+  // as a seat that cannot act): seat 4 still has one turn.
+  ScriptedTable t(1);
+  t.load();
+  ASSERT_TRUE(testing::deal_next_hand(t, [](Table& table) {
+    table.renumber_from_dealer(1);  // the button moves on to seat 2
+    table.p(3).prize = 7;
+    table.p(4).prize = 1000;
+  }));
+  ASSERT_EQ(t.table.dealer_seat(), 2);
+  EXPECT_TRUE(t.table.p(3).allin);
+  EXPECT_EQ(t.table.p(4).totalbet, 20);
+  EXPECT_EQ(t.table.p(4).prize, 980);
+  EXPECT_EQ(t.table.currentbet, 20);
+  EXPECT_EQ(t.table.pot, 27);
+}
+
 // ---- The human's buttons ----------------------------------------------------
 
 TEST(HumanTurn, OffersCallOrCheckAndStakesWhatIsOwed) {
