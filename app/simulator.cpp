@@ -6,7 +6,7 @@
 //
 // --playersout N starts the field with N players already out elsewhere, so
 // that the late field and the final table are played often.
-#include "tournament/simulator.h"
+#include "harness/simulator.h"
 
 #include <chrono>
 #include <cstdio>
@@ -15,6 +15,7 @@
 #include <string>
 
 using namespace tarvix;
+using namespace tarvix::harness;
 
 namespace {
 

@@ -2,18 +2,14 @@
 // ranking all of them, as every hand does.
 #include <benchmark/benchmark.h>
 
-#include "model/events.h"
-#include "model/random.h"
-#include "model/screen.h"
+#include "model/game.h"
 #include "model/table.h"
 
 namespace {
 
 void BM_DealAndEvaluate(benchmark::State& state) {
-  tarvix::Screen screen;
-  tarvix::SeededRandom random(42);
-  tarvix::VirtualClock clock;
-  tarvix::Table table(screen, random, clock, tarvix::Settings{});
+  tarvix::Game game(std::make_unique<tarvix::SeededRandom>(42));
+  tarvix::Table& table = game.table();
   for (auto _ : state) {
     table.dealfirst();
     table.distribute_cards_for_10();

@@ -17,7 +17,8 @@ void Table::Command4_Click() { timer_on(TimerId::roundtimer); }
 void Table::pass_turn(int k) {
   // No turn is given once the hand has reached its showdown.
   if (gameover) return;
-  events.request_focus(seat_light(k), true);
+  loop.request_focus(seat_light(k), true);
+  tell(TurnPassed{k, false, loop.handler()});
 }
 
 void Table::highlight_seat(int k, bool on) {
@@ -30,30 +31,29 @@ void Table::blinds_bet() {
     if (p(s).dealer == 1) pass_turn(seat_after(s));
 }
 
-void Table::post_amount(int k, Chips amount) {
+void Table::post_amount(int k, Chips amount, ForcedBetKind kind) {
   player& q = p(k);
-  q.bet = std::min(amount, std::max<Chips>(q.prize, 0));
-  q.totalbet += q.bet;
+  stake(k, amount);
   // A short stack's blind must not lower what the others owe.
   currentbet = std::max(currentbet, q.totalbet);
-  q.prize -= q.bet;
   show_stack(k);
   if (q.prize < 1) q.allin = true;
   pot += q.bet;
   display.set_caption(potlabel, number_text(pot));
   chips_player_show(q.bet, k);
+  tell(ForcedBet{k, kind, q.bet, q.prize, pot, q.allin});
   Command4_Click();
 }
 
 bool Table::post_forced_bets(int k) {
   if (postblinds || playersout > final_table || !p(k).Active) return false;
   if (p(seat_before(k)).dealer == 1) {
-    post_amount(k, limits);
+    post_amount(k, limits, ForcedBetKind::small_blind);
     pass_turn(seat_after(k));
     return true;
   }
   if (p(seat_before(seat_before(k))).dealer == 1) {
-    post_amount(k, 2 * limits);
+    post_amount(k, 2 * limits, ForcedBetKind::big_blind);
     if (k == human) {
       postblinds = true;
       pass_turn(2);
@@ -104,8 +104,9 @@ void Table::turn_dispatch() {
   if (focuser >= 1 && focuser <= 6) {
     pass_turn(focuser + 1);
   } else if (focuser == 7) {
-    display.set_visible(Command5, true);
-    events.request_focus(Command5, true);
+    show_control(Command5, true);
+    loop.request_focus(Command5, true);
+    tell(TurnPassed{human, true, loop.handler()});
   }
 }
 
@@ -128,12 +129,7 @@ void Table::computer_turn(int k) {
   folder_value();
   if (k == 3) display.set_visible(Label24, false);
 
-  if (all_others_folded(k)) {
-    for (int s = 1; s <= seats; ++s) p(s).handrank = s == k ? 1 : 7;
-    zero_total_bets();
-    timer_off(TimerId::roundtimer);
-    evaluate_winner();
-  }
+  if (all_others_folded(k)) win_uncontested(k);
   post_forced_bets(k);
 
   highlight_seat(k, true);
@@ -148,8 +144,16 @@ void Table::computer_turn(int k) {
     pass_turn(seat_after(k));
   }
   if (postblinds && q.Active && !q.fold && !q.sittingout && !gameover) {
+    const bool had_chips = !q.allin;
+    const Chips owed = currentbet;
     computer_decision(k);
     stake_bookkeeping(k);
+    // A seat all in already stakes nothing whatever it decides; only its
+    // fold is news.
+    if (q.fold)
+      tell_action(k, ActionKind::fold);
+    else if (had_chips)
+      tell_stake(k, owed);
     street_end_check(k);
   }
   if (!raiser && p(seat_before(seat_before(k))).dealer == 1) big_blind_closing_rule(k);
@@ -215,6 +219,13 @@ void Table::big_blind_closing_rule(int k) {
     if (flags[i]) closing_seat(i) = seat_before(k);
 }
 
+void Table::win_uncontested(int k) {
+  for (int s = 1; s <= seats; ++s) p(s).handrank = s == k ? 1 : 7;
+  zero_total_bets();
+  timer_off(TimerId::roundtimer);
+  evaluate_winner();
+}
+
 void Table::zero_total_bets() {
   for (int s = 1; s <= seats; ++s) {
     p(s).bet = 0;
@@ -230,7 +241,7 @@ void Table::folder_value() {
 
 void Table::bet_panel_hide() {
   for (Element e : {Command5, Command6, Command7, Command8, Command11, Text2, Shape12})
-    display.set_visible(e, false);
+    show_control(e, false);
   amount_text.clear();
   display.set_text(Text2, "");
 }

@@ -35,20 +35,14 @@ void Table::computer_decision(int k) {
   player& q = p(k);
   const Personality& me = personalities[k - 2];
   const Chips call = currentbet - q.totalbet;
-  const Chips chips = std::max<Chips>(q.prize, 0);
 
-  auto stake = [&](Chips amount) {
-    q.bet = std::clamp<Chips>(amount, 0, chips);
-    q.totalbet += q.bet;
-    q.prize -= q.bet;
-  };
   auto raise_or_stay = [&](double divisor) {
     if (another_seat_can_act(k)) {
-      stake(static_cast<Chips>(
-          std::nearbyint(static_cast<double>(call) + static_cast<double>(q.prize) / divisor)));
+      stake(k, static_cast<Chips>(std::nearbyint(static_cast<double>(call) +
+                                                 static_cast<double>(q.prize) / divisor)));
       move_closing_seat(k);
     } else if (me.calls_when_alone) {
-      stake(call);
+      stake(k, call);
     } else {
       q.bet = 0;
     }

@@ -21,28 +21,24 @@ void Table::Command5_GotFocus() {
     announce_victory();
   }
 
-  if (all_others_folded(human)) {
-    for (int s = 1; s <= seats; ++s) p(s).handrank = s == human ? 1 : 7;
-    zero_total_bets();
-    bet_panel_hide();
-    timer_off(TimerId::roundtimer);
-    give_focus(Command2);
-    evaluate_winner();
-  }
+  if (all_others_folded(human)) win_uncontested(human);
   // The showdown has been held: no turn is opened after it.
   if (gameover) return;
 
   const Chips call = amount_to_call();
+  const Chips raise = call + 2 * limits;
   display.set_caption(Command5, number_text(call));
-  display.set_caption(Command6, number_text(call + 2 * limits));
+  display.set_caption(Command6, number_text(raise));
 
   player& q = p(human);
   if (!q.sittingout && !q.fold) {
+    const bool opening = !control_shown(Command8);
     highlight_seat(human, true);
     for (Element e : {Command5, Command6, Command7, Command8, Command11, Text2, Shape12})
-      display.set_visible(e, true);
-    display.set_visible(Command7, call <= 0);
-    display.set_visible(Command5, call > 0);
+      show_control(e, true);
+    show_control(Command7, call <= 0);
+    show_control(Command5, call > 0);
+    if (opening) tell(HumanTurnOpened{call, raise});
   }
   if (!q.Active || q.sittingout) q.fold = true;
   if (q.fold || q.allin) human_passes_on();
@@ -76,20 +72,20 @@ void Table::human_after_action(bool folding) {
 }
 
 void Table::human_stake(Chips amount) {
-  player& q = p(human);
-  q.bet = std::clamp<Chips>(amount, 0, std::max<Chips>(q.prize, 0));
-  q.totalbet += q.bet;
-  q.prize -= q.bet;
+  stake(human, amount);
   stake_bookkeeping(human);
 }
 
 void Table::Command5_Click() {
+  const Chips owed = currentbet;
   human_stake(amount_to_call());
+  tell_stake(human, owed);
   human_after_action(false);
 }
 
 void Table::Command7_Click() {
   mark_stack(human);
+  tell_action(human, ActionKind::check);
   human_after_action(false);
 }
 
@@ -97,6 +93,7 @@ void Table::Command8_Click() {
   mark_stack(human);
   bet_panel_hide();
   hide_card_slots(human);
+  tell_action(human, ActionKind::fold);
   human_after_action(true);
 }
 
@@ -110,7 +107,9 @@ void Table::human_raised(bool seventh_street_too) {
 }
 
 void Table::Command6_Click() {
+  const Chips owed = currentbet;
   human_stake(amount_to_call() + 2 * limits);
+  tell_stake(human, owed);
   human_raised(true);
 }
 
@@ -119,18 +118,23 @@ void Table::Command11_Click() {
   p(human).bet = call;
   const std::string& typed = amount_text;
   const double value = numeric_value(typed);
-  const bool accepted = !typed.empty() && static_cast<double>(call) <= value &&
-                        static_cast<double>(call + 2 * limits) <= value;
-  if (!accepted) return;
-  Chips stake = call;
+  const Chips least = std::max(call, call + 2 * limits);
+  const bool accepted = !typed.empty() && static_cast<double>(least) <= value;
+  if (!accepted) {
+    tell(AmountRefused{least});
+    return;
+  }
+  const Chips owed = currentbet;
+  Chips amount = call;
   if (is_numeric(typed)) {
     // Any typed size is cut to the stack before it becomes a whole number,
     // so a huge text cannot overflow.
     const double wanted = static_cast<double>(call) + std::fabs(std::nearbyint(value));
     const Chips prize = std::max<Chips>(p(human).prize, 0);
-    stake = wanted >= static_cast<double>(prize) ? prize : static_cast<Chips>(wanted);
+    amount = wanted >= static_cast<double>(prize) ? prize : static_cast<Chips>(wanted);
   }
-  human_stake(stake);
+  human_stake(amount);
+  tell_stake(human, owed);
   human_raised(false);
 }
 
@@ -140,13 +144,19 @@ void Table::Text2_KeyPress(int keyascii) {
 
 void Table::Command3_Click() {
   if (playersout >= final_table) return;
+  constexpr Color yellow = 0xFFFF, red = 0xFF;
   if (p(human).sittingout) {
     sitter = 0;
-    display.set_color(Command3, ColorRole::back, 0xFFFF);
+    display.set_color(Command3, ColorRole::back, yellow);
   } else {
     sitter = 1;
-    display.set_color(Command3, ColorRole::back, 0xFF);
+    display.set_color(Command3, ColorRole::back, red);
   }
+}
+
+SitOut Table::sit_out() const {
+  if (p(human).sittingout) return sitter == 1 ? SitOut::sitting_out : SitOut::back_next_hand;
+  return sitter == 1 ? SitOut::from_next_hand : SitOut::playing;
 }
 
 void Table::Form_KeyDown(int keycode) {

@@ -3,7 +3,6 @@
 #include <cassert>
 
 #include "model/table.h"
-#include "tournament/invariants.h"
 
 namespace tarvix {
 
@@ -13,13 +12,13 @@ void Table::click(Element e) {
   // Only buttons and the amount box answer clicks; a seat light never takes
   // the turn because the player clicked it.
   if (kind != ElementKind::button && kind != ElementKind::text_box) return;
-  if (!display.visible(e)) return;
+  if (!control_shown(e)) return;
   deliver_focus_changes();
   give_focus(e);
   deliver_focus_changes();
   // The focus change may have ended the game or hidden the button.
-  if (ended() || !display.visible(e)) return;
-  events.begin_handler();
+  if (ended() || !control_shown(e)) return;
+  loop.begin_handler();
   switch (e) {
     case Command2: Command2_Click(); break;
     case Command3: Command3_Click(); break;
@@ -31,26 +30,26 @@ void Table::click(Element e) {
     default: break;
   }
   deliver_focus_changes();
-  assert(rule_violation(*this).empty());
+  assert(broken_books().empty());
 }
 
 bool Table::human_turn_open() const {
-  return !ended() && !gameover && !events.enabled(TimerId::roundtimer) &&
-         (display.visible(Command5) || display.visible(Command7));
+  return !ended() && !gameover && !loop.enabled(TimerId::roundtimer) &&
+         (control_shown(Command5) || control_shown(Command7));
 }
 
 void Table::click_from_keyboard(Element e) {
   // Letters typed into the amount box are its text, not commands.
-  if (events.focus() == Text2) return;
+  if (loop.focus() == Text2) return;
   click(e);
 }
 
 void Table::type_amount(const std::string& text) {
-  if (ended() || !display.visible(Text2)) return;
-  if (events.focus() != Text2) {
+  if (ended() || !control_shown(Text2)) return;
+  if (loop.focus() != Text2) {
     give_focus(Text2);
     deliver_focus_changes();
-    if (ended() || !display.visible(Text2)) return;
+    if (ended() || !control_shown(Text2)) return;
   }
   amount_text = text;
   display.set_text(Text2, text);
@@ -58,12 +57,12 @@ void Table::type_amount(const std::string& text) {
 
 void Table::press_key(Key key) {
   if (ended()) return;
-  events.begin_handler();
+  loop.begin_handler();
   switch (key) {
     case Key::f9: Form_KeyDown(key_f9); break;
     case Key::f10: Form_KeyDown(key_f10); break;
     case Key::enter:
-      if (events.focus() == Text2 && display.visible(Text2)) Text2_KeyPress(key_enter);
+      if (loop.focus() == Text2 && control_shown(Text2)) Text2_KeyPress(key_enter);
       break;
     case Key::call: click_from_keyboard(Command5); break;
     case Key::check: click_from_keyboard(Command7); break;
@@ -73,45 +72,52 @@ void Table::press_key(Key key) {
     case Key::other: break;
   }
   deliver_focus_changes();
-  assert(rule_violation(*this).empty());
+  assert(broken_books().empty());
 }
 
 void Table::run_due_timers() {
   deliver_focus_changes();
   while (!ended()) {
-    const auto id = events.take_due_tick();
+    const auto id = loop.take_due_tick();
     if (!id) break;
-    events.begin_handler();
+    loop.begin_handler();
     if (*id == TimerId::roundtimer)
       roundtimer_Timer();
     else
       Timer1_Timer();
     deliver_focus_changes();
-    assert(rule_violation(*this).empty());
+    assert(broken_books().empty());
   }
 }
 
+bool Table::can_take_focus(Element e) const {
+  // Seat lights are always on the table; of the rest, only controls shown.
+  return seat_of_light(e) != 0 || control_shown(e);
+}
+
 void Table::deliver_focus_changes() {
-  while (events.focus_pending() && !ended()) {
-    const Events::FocusRequest request = events.take_focus_request();
-    const Element holder = events.focus();
-    if (request.element == holder) {
-      // A seat that closes a street gets the turn straight back from the
-      // next tick; a seat that one handler passed the turn to twice (a
-      // short small blind that is all in passes it on again) has one turn.
-      if (events.turn_given_again(request)) got_focus(request.element);
-      continue;
+  while (loop.focus_pending() && !ended()) {
+    const EventLoop::FocusRequest request = loop.take_focus_request();
+    const Element holder = loop.focus();
+    // A seat that closes a street gets the turn straight back from the next
+    // tick; a seat that one handler passed the turn to twice (a short small
+    // blind that is all in passes it on again) has one turn.
+    const bool again = request.element == holder;
+    if (again ? !loop.turn_given_again(request) : !can_take_focus(request.element)) continue;
+    if (!again) {
+      loop.set_focus(request);
+      if (holder != no_element) lost_focus(holder);
     }
-    // An element that is not shown cannot take the focus.
-    if (!display.visible(request.element)) continue;
-    events.set_focus(request);
-    if (holder != no_element) lost_focus(holder);
+    if (request.turn) {
+      const int s = seat_of_light(request.element);
+      tell(TurnTaken{s != 0 ? s : human, s == 0, request.from});
+    }
     got_focus(request.element);
   }
 }
 
 void Table::got_focus(Element e) {
-  events.begin_handler();
+  loop.begin_handler();
   if (const int s = seat_of_light(e)) {
     if (s == human)
       Picture2_GotFocus();
@@ -123,7 +129,7 @@ void Table::got_focus(Element e) {
 }
 
 void Table::lost_focus(Element e) {
-  events.begin_handler();
+  loop.begin_handler();
   if (const int s = seat_of_light(e)) {
     seat_LostFocus(s);
     return;

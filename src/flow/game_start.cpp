@@ -17,65 +17,70 @@ const char* const opponent_names[] = {"boulder man", "river rat",   "bad beat lu
 
 Table::Table(Display& display_, Random& random_, const Clock& clock_, Settings settings_)
     : settings(std::move(settings_)),
-      events(clock_),
+      loop(clock_),
       display(display_),
       random(random_),
-      clock(clock_) {}
+      clock(clock_) {
+  shown_controls_.set(Command2);
+  shown_controls_.set(Command3);
+}
 
-Chips Table::chips_in_stacks() const {
-  Chips sum = 0;
-  for (int s = 1; s <= seats; ++s) sum += p(s).prize;
-  return sum;
+void Table::reset_hand() {
+  currentbet = 0;
+  pot = 0;
+  sidepot = 0;
+  folder = 0;
+  numberofwinners = 0;
+  raiser = false;
+  raiservalue = 0;
+  gameover = false;
+  postblinds = postflop1 = postflop2 = postflop3 = postflop4 = false;
+  flopshower = flopshower1 = flopshower2 = flopshower3 = flopshower4 = 0;
 }
 
 void Table::Form_Load() {
-  limittimersetting = 300;
+  limittimersetting = limits_clock_start;
   tossdone = 0;
-  limits = 10;
-  pot = 0;
-  folder = 0;
-  sidepot = 0;
-  postblinds = postflop1 = postflop2 = postflop3 = postflop4 = false;
-  currentbet = 0;
-  gameover = false;
-  raiser = false;
-  raiservalue = 0;
-  closer = 0;
-  numberofwinners = 0;
+  limits = first_limits;
   level = 1;
+  closer = 0;
   focuser = 0;
+  reset_hand();
 
   display.set_color(Shape1, ColorRole::fill, settings.tabletop);
 
-  p(1) = player{};
-  p(1).caption = settings.name;
+  p(human) = player{};
+  p(human).caption = settings.name;
   for (int s = 2; s <= seats; ++s) {
     p(s) = player{};
     p(s).caption = opponent_names[s - 2];
   }
-  for (int s = 1; s <= seats; ++s) p(s).prize = 1000;
-  for (int s = 1; s <= seats; ++s) p(s).bet = 0;
-  for (int s = 1; s <= seats; ++s) p(s).totalbet = 0;
+  for (int s = 1; s <= seats; ++s) p(s).prize = starting_stack;
 
-  flopshower = flopshower1 = flopshower2 = flopshower3 = flopshower4 = 0;
   class_set_to_zero();
   show_limits();
 
-  for (int i = 0; i < 31; ++i) {
-    pot_chip_home[static_cast<std::size_t>(i)] = {display.top(backchips(60 + i)),
-                                                  display.left(backchips(60 + i))};
+  // The chips' places as the window's design puts them; the pot's are its
+  // homes, where the payment puts the pot back.
+  for (int i = 0; i < backchips_count; ++i) {
+    const Rect r = design_rect(backchips(i));
+    chip_at[static_cast<std::size_t>(i)] = {r.top, r.left};
   }
+  for (int i = 0; i < pot_chip_count; ++i)
+    pot_chip_home[static_cast<std::size_t>(i)] =
+        chip_at[static_cast<std::size_t>(pot_chip_first + i)];
 
   for (int s = 1; s <= seats; ++s) {
     display.set_caption(stack_label(s), number_text(p(s).prize));
     display.set_caption(name_label(s), p(s).caption);
   }
-  class_set_to_zero();
   first_game();
   deliver_focus_changes();
 }
 
 void Table::first_game() {
+  start_hand();
+  tell(PlayersLeft{players_left()});
   display.set_caption(winnerlabel, " ");
   currentbet = 0;
   clear_table();
@@ -90,15 +95,14 @@ void Table::toss() {
   dealfirst();
   for (int s = 1; s <= seats; ++s) {
     p(s).cardone = deck[static_cast<std::size_t>(s - 1)];
-    display.set_picture(Image1(7 * (s - 1)), p(s).cardone);
+    display.set_picture(card_slot(s, 1), p(s).cardone);
   }
   for (int s = 1; s <= seats; ++s) p(s).cardtext1 = convert2card(p(s).cardone);
 
   int winner = 1;
   for (int s = 2; s <= seats; ++s)
     if (p(s).cardone > p(winner).cardone) winner = s;
-  for (int s = 1; s <= seats; ++s) p(s).dealer = ((s - winner) % seats + seats) % seats + 1;
-  move_dealer_marker(winner);
+  renumber_from_dealer(winner);
   tossdone = 1;
 }
 
@@ -111,31 +115,8 @@ void Table::end_program(Ending how) {
   ending = how;
   timer_off(TimerId::roundtimer);
   timer_off(TimerId::Timer1);
-  events.drop_focus_requests();
-}
-
-int Table::dealer_seat() const {
-  for (int s = 1; s <= seats; ++s)
-    if (p(s).dealer == 1) return s;
-  return 0;
-}
-
-void Table::move_dealer_marker(int s) {
-  const Element reference = Image1(7 * (s - 1) + 3);
-  display.set_position(Label1, display.left(reference) + 500, display.top(reference) + 500);
-  display.set_visible(Label1, true);
-}
-
-void Table::show_stack(int s) { display.set_caption(stack_label(s), stack_text(p(s).prize)); }
-
-void Table::hide_card_slots(int s) {
-  for (int c = 0; c < 7; ++c) display.set_visible(Image1(7 * (s - 1) + c), false);
-}
-
-bool Table::all_others_folded(int k) const {
-  for (int s = 1; s <= seats; ++s)
-    if (s != k && !p(s).fold) return false;
-  return true;
+  loop.drop_focus_requests();
+  tell(GameEnded{how});
 }
 
 }  // namespace tarvix

@@ -1,7 +1,5 @@
 // The life of a hand after the first: the pause timer's tick, the next deal
 // with its tournament step, the button's move and the table clean-up.
-#include <algorithm>
-
 #include "model/table.h"
 #include "model/text.h"
 
@@ -25,10 +23,6 @@ void Table::class_set_to_zero() {
     q.handvaluerflush.clear();
   }
 }
-
-}  // namespace tarvix
-
-namespace tarvix {
 
 void Table::Timer1_Timer() {
   if (closer == 1) {
@@ -72,19 +66,18 @@ void Table::sitting_out_dealer_fee() {
   player& q = p(human);
   if (q.dealer != 1 || !q.sittingout || !q.Active) return;
   // The fee is cut to the stack like every other amount.
-  const Chips fee = std::min(2 * limits, std::max<Chips>(q.prize, 0));
-  q.prize -= fee;
+  const Chips fee = take_chips(human, 2 * limits);
   chips_taken += fee;
   show_stack(human);
   if (q.prize < 1) q.allin = true;
+  tell(SeatAction{human, ActionKind::sit_out_fee, fee, 0, q.prize, pot, q.allin});
 }
 
 void Table::take_antes() {
   for (int s = 1; s <= seats; ++s) {
     player& q = p(s);
     if (!q.Active) continue;
-    const Chips ante = std::min(limits, std::max<Chips>(q.prize, 0));
-    q.prize -= ante;
+    const Chips ante = take_chips(s, limits);
     if (q.prize < 1) q.allin = true;
     pot += ante;
     currentbet = limits;
@@ -92,10 +85,17 @@ void Table::take_antes() {
     // Keep the stack and the pot on screen in step with the chips.
     show_stack(s);
     display.set_caption(potlabel, number_text(pot));
+    tell(ForcedBet{s, ForcedBetKind::ante, ante, q.prize, pot, q.allin});
   }
 }
 
+void Table::start_hand() {
+  ++hands_dealt;
+  tell(HandStarted{hands_dealt});
+}
+
 void Table::new_deal() {
+  start_hand();
   tournament_step();
 
   player& me = p(human);
@@ -104,7 +104,7 @@ void Table::new_deal() {
     hide_card_slots(human);
   } else {
     me.sittingout = false;
-    for (int c = 0; c < 3; ++c) display.set_visible(Image1(c), true);
+    for (int c = 1; c <= 3; ++c) display.set_visible(card_slot(human, c), true);
   }
   for (int s = 2; s <= seats; ++s) {
     if (p(s).Active) continue;
@@ -115,19 +115,10 @@ void Table::new_deal() {
   sitting_out_dealer_fee();
 
   display.set_caption(winnerlabel, " ");
-  numberofwinners = 0;
-  raiservalue = 0;
-  currentbet = 0;
   display.set_visible(winnerlabel, false);
   zero_total_bets();
   remove_folds();
-  pot = 0;
-  sidepot = 0;
-  flopshower = flopshower1 = flopshower2 = flopshower3 = flopshower4 = 0;
-  folder = 0;
-  raiser = false;
-  gameover = false;
-  postblinds = postflop1 = postflop2 = postflop3 = postflop4 = false;
+  reset_hand();
 
   bet_panel_hide();
   timer_off(TimerId::Timer1);
@@ -149,7 +140,6 @@ void Table::deal_and_open_third_street() {
   distribute_cards_for_10();
   evaluate_player_cards();
   show_hole_cards();
-  ++hands_dealt;
   blinds_bet();
   Command4_Click();
 }

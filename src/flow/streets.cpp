@@ -4,20 +4,26 @@
 
 namespace tarvix {
 
+namespace {
+constexpr int third_street = 3;  // a street is named by the cards it shows
+}  // namespace
+
 void Table::show_hole_cards() {
   for (int s = 1; s <= seats; ++s) {
     if (p(s).sittingout || !p(s).Active) continue;
-    for (int c = 0; c < 3; ++c) display.set_visible(Image1(7 * (s - 1) + c), true);
+    for (int c = 1; c <= third_street; ++c) display.set_visible(card_slot(s, c), true);
   }
+  tell(StreetShown{third_street});
 }
 
 void Table::show_street_card(int c, bool& flag, int pot_stage) {
   for (int s = 1; s <= seats; ++s)
-    if (!p(s).fold) display.set_visible(Image1(7 * (s - 1) + (c - 1)), true);
+    if (!p(s).fold) display.set_visible(card_slot(s, c), true);
   flag = true;
   raiservalue = 0;
   chips_to_pot(pot_stage);
   for (int s = 1; s <= seats; ++s) chips_player_hide(s);
+  tell(StreetShown{c});
 }
 
 void Table::show_flop1() {

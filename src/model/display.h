@@ -1,6 +1,7 @@
 // What the game core needs of a screen: the table window's display
-// operations. The core never draws; it sets state on elements, and a front
-// end (the recording screen model, the Qt window) shows it.
+// operations. The core never draws and never reads the screen back: it sets
+// state on elements, and a front end (the recording screen model that the
+// Qt window draws) shows it. Every rule decides from the table's own state.
 #pragma once
 
 #include <string>
@@ -20,9 +21,6 @@ class Display {
   // Card slots: the card-sheet cell shown (0..71).
   virtual void set_picture(Element e, int cell) = 0;
   virtual void set_position(Element e, int left, int top) = 0;
-  virtual bool visible(Element e) const = 0;
-  virtual int left(Element e) const = 0;
-  virtual int top(Element e) const = 0;
   virtual void set_color(Element e, ColorRole role, Color color) = 0;
   virtual void set_font_size(Element e, int points) = 0;
   virtual void set_opaque(Element e, bool opaque) = 0;

@@ -30,9 +30,9 @@ class Screen : public Display {
   void set_caption(Element e, const std::string& caption) override;
   void set_picture(Element e, int cell) override;
   void set_position(Element e, int left, int top) override;
-  bool visible(Element e) const override { return at(e).visible; }
-  int left(Element e) const override { return at(e).left; }
-  int top(Element e) const override { return at(e).top; }
+  bool visible(Element e) const { return at(e).visible; }
+  int left(Element e) const { return at(e).left; }
+  int top(Element e) const { return at(e).top; }
   void set_color(Element e, ColorRole role, Color color) override;
   void set_font_size(Element e, int points) override;
   void set_opaque(Element e, bool opaque) override;

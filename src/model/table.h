@@ -1,24 +1,44 @@
 // The table: the one object that holds the whole game's state, with the
-// game's procedures as its member functions.
+// game's procedures as its member functions. The Game (model/game.h) owns it
+// and is what the hosts talk to.
 //
-// The definitions are split by subsystem, one source file for each topic:
-//   flow/game_start.cpp, flow/shuffle_and_deal.cpp, flow/streets.cpp,
-//   flow/hand_lifecycle.cpp, flow/event_delivery.cpp,
-//   betting/betting_round.cpp, betting/human_actions.cpp,
-//   betting/computer_players.cpp, betting/chips_and_pot.cpp,
-//   evaluation/hand_value.cpp, tournament/showdown.cpp,
-//   tournament/limits.cpp, tournament/field.cpp.
+// One hand, from the entry points to the next deal:
+//   Form_Load (game_start.cpp) sets the table up and calls first_game: the
+//   toss, the deal (shuffle_and_deal.cpp: dealfirst, distribute_cards_for_10,
+//   which evaluates and ranks every seat, evaluation/ and ranking.cpp) and
+//   third street (streets.cpp: show_hole_cards). blinds_bet passes the turn
+//   to the seat after the button.
+//   Passing a turn is a focus request on the event loop (event_loop.h);
+//   event_delivery.cpp delivers it once the running handler has returned,
+//   and the seat's GotFocus handler is its turn: computer_turn
+//   (betting_round.cpp, deciding in computer_players.cpp) or, through the
+//   Call button, Command5_GotFocus (human_actions.cpp), after which the
+//   player's click runs Command5_Click .. Command11_Click.
+//   Every tick of roundtimer runs turn_dispatch (the turn goes to the seat
+//   after focuser) and limits_clock (limits.cpp). A street ends when its
+//   closing seat has acted (street_end_check): show_flop1 .. show_flop4
+//   gather the bets (chips_and_pot.cpp), and after seventh street, or when
+//   every other seat has folded, evaluate_winner (showdown.cpp) pays the pot
+//   and switches Timer1 on.
+//   Timer1_Timer (hand_lifecycle.cpp) ends the program, or runs new_deal:
+//   the tournament step (field.cpp), the button's move, the antes of the
+//   final table and the deal, and the cycle starts again.
 //
 // Commands come in through the entry points (what a player does and the
-// passing of time); what the player would see goes out through the Display.
+// passing of time). What the player would see goes out through the Display,
+// which the rules only ever write, and what happens goes out as GameEvents.
 #pragma once
 
 #include <array>
+#include <bitset>
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "model/commands.h"
 #include "model/display.h"
-#include "model/events.h"
+#include "model/event_loop.h"
+#include "model/game_events.h"
 #include "model/player.h"
 #include "model/random.h"
 
@@ -26,32 +46,13 @@ namespace tarvix {
 
 constexpr int seats = 7;
 constexpr int human = 1;
-constexpr int deck_size = 49;
+constexpr int cards_per_seat = 7;
+constexpr int deck_size = seats * cards_per_seat;
 constexpr int field_size = 1000;
 constexpr int final_table = 990;  // playersout at which ten players are left
-
-// What the settings window hands the table.
-struct Settings {
-  std::string name;         // the name box Text1
-  int backside = 0;         // card-sheet cell of the back design: 0, 53, 54, 55
-  Color tabletop = 0x8000;  // &HBBGGRR
-};
-
-// Keys the table answers. The letters play the bet panel from the keyboard:
-// each acts as a click on its button (C Call, K Check, R Raise, F Fold, B the
-// amount box), and only while the amount box does not hold the keyboard.
-// Key codes of the table window's keyboard handlers.
-constexpr int key_enter = 13;
-constexpr int key_f9 = 120;
-constexpr int key_f10 = 121;
-
-enum class Key { enter, f9, f10, call, check, raise, fold, bet_box, other };
-
-// How the program came to its end.
-enum class Ending { running, exit_button, tournament_over };
-
-// What the end-of-tournament message told the human.
-enum class Finish { none, knocked_out, won };
+constexpr Chips starting_stack = 1000;
+constexpr int limits_clock_start = 300;  // ticks of roundtimer, ten minutes
+constexpr Chips first_limits = 10;
 
 class Table {
  public:
@@ -64,7 +65,7 @@ class Table {
   void press_key(Key key);                    // a key pressed in the table window
   void click_from_keyboard(Element e);
   void run_due_timers();  // deliver every tick due by the clock's now
-  std::optional<Millis> next_tick_due() const { return events.next_due(); }
+  std::optional<Millis> next_tick_due() const { return loop.next_due(); }
 
   bool ended() const { return ending != Ending::running; }
   // The human has the turn: the bet panel waits for a button and the turn
@@ -75,9 +76,9 @@ class Table {
   Chips currentbet = 0;
   Chips pot = 0;
   Chips sidepot = 0;
-  Chips limits = 10;
+  Chips limits = first_limits;
   int level = 1;
-  int limittimersetting = 300;
+  int limittimersetting = limits_clock_start;
 
   bool postblinds = false;
   bool postflop1 = false, postflop2 = false, postflop3 = false, postflop4 = false;
@@ -105,22 +106,32 @@ class Table {
   struct Home {
     int top = 0, left = 0;
   };
-  // Home positions of the pot chips backchips 60..90: every chip that the
-  // payment moves to a winner is put back, so the next pot shows in place.
-  std::array<Home, 31> pot_chip_home{};
+  // Where the table has put every chip picture: the payment moves the pot
+  // onto the winner's pile (seat 1's pile is put back in place at every
+  // stake), then every pot chip back to its home, saved at load.
+  std::array<Home, backchips_count> chip_at{};
+  std::array<Home, pot_chip_count> pot_chip_home{};
+
+  // The controls shown: the bet panel while the human decides, Sit Out and
+  // Exit always. Clicks, keys and the focus reach only controls shown.
+  bool control_shown(Element e) const { return shown_controls_[static_cast<std::size_t>(e)]; }
 
   Settings settings;
-  Events events;
+  EventLoop loop;
   Ending ending = Ending::running;
   Finish finish = Finish::none;
   int hands_dealt = 0;
+  Listener on_event;  // what happens, as it happens
 
   // Chips that entered the table (newcomers' stacks) and left it (the
   // sitting-out dealer's fee): every other change only moves chips about.
   Chips chips_brought = 0;
   Chips chips_taken = 0;
-  Chips chips_expected() const { return seats * Chips{1000} + chips_brought - chips_taken; }
+  Chips chips_expected() const { return seats * starting_stack + chips_brought - chips_taken; }
   Chips chips_in_stacks() const;
+  // The chip books and stakes: empty while they hold, else the rule broken.
+  // Asserted after every event in builds with assertions.
+  std::string broken_books() const;
 
   // ---- Game start (flow/game_start.cpp) -----------------------------------
   void first_game();
@@ -128,6 +139,7 @@ class Table {
   void Command1_Click();  // Timer1 on: the pause before the next hand
   void Command2_Click();  // Exit
   void end_program(Ending how);
+  void reset_hand();  // the betting figures, street and turn state of a new hand
 
   // ---- Shuffle and deal (flow/shuffle_and_deal.cpp) -----------------------
   void dealfirst();
@@ -144,6 +156,7 @@ class Table {
   // ---- Hand lifecycle (flow/hand_lifecycle.cpp) ---------------------------
   void Timer1_Timer();
   void new_deal();
+  void start_hand();  // numbers the hand and tells it
   void clear_table();
   void class_set_to_zero();
   void next_dealer();
@@ -161,12 +174,13 @@ class Table {
   void computer_turn(int k);     // Picture3_GotFocus .. Picture8_GotFocus
   void seat_LostFocus(int k);    // Picture2_LostFocus .. Picture8_LostFocus
   bool post_forced_bets(int k);  // true when the handler passed the turn on
-  void post_amount(int k, Chips amount);
+  void post_amount(int k, Chips amount, ForcedBetKind kind);
   void stake_bookkeeping(int k);
   void mark_stack(int k);  // the stack label, or "All in" and allin once it is gone
   void street_end_check(int k);
   void move_closing_seat(int k, bool seventh_street_too = true);
   void big_blind_closing_rule(int k);
+  void win_uncontested(int k);  // every other seat has folded
   void zero_total_bets();
   void folder_value();
   void bet_panel_hide();
@@ -175,6 +189,17 @@ class Table {
   int street() const;                   // 0 = third .. 4 = seventh street, -1 = blinds pending
   int& closing_seat(int street_index);  // flopshower .. flopshower4
   void highlight_seat(int k, bool on);
+
+  // ---- Stakes (betting/stakes.cpp) ----------------------------------------
+  // Takes up to amount from seat k's stack, never below 0; returns what it took.
+  Chips take_chips(int k, Chips amount);
+  // Seat k stakes up to amount on the street (bet and totalbet).
+  void stake(int k, Chips amount);
+  // Tells the seat's action, with its stake and what it left.
+  void tell_action(int k, ActionKind kind);
+  // Tells a stake as a bet, raise, call or check, from what it did to the
+  // amount every seat owed before it (currentbet).
+  void tell_stake(int k, Chips owed_before);
 
   // ---- Human actions (betting/human_actions.cpp) --------------------------
   void Command5_GotFocus();
@@ -196,6 +221,7 @@ class Table {
   void human_passes_on();
   void human_raised(bool seventh_street_too);
   void lost_focus_after_action();
+  SitOut sit_out() const;
 
   // ---- Computer players (betting/computer_players.cpp) --------------------
   void computer_decision(int k);
@@ -205,6 +231,7 @@ class Table {
   void chips_player_show(Chips amount, int k);
   void chips_player_hide(int k);
   void chips_to_pot(int whichlevel);
+  void place_chip(int index, int left, int top);
 
   // ---- Hand evaluation (evaluation/hand_value.cpp) ------------------------
   void evaluate_player_cards();
@@ -219,6 +246,7 @@ class Table {
   void pot_to_winner(int s);
   void announce_victory();
   bool opponent_left() const;
+  void tell_showdown(const std::array<Chips, seats + 1>& share);
 
   // ---- Limits (tournament/limits.cpp) -------------------------------------
   void limits_clock();
@@ -230,16 +258,23 @@ class Table {
   void tournament_step();
   void seat_newcomer(int s, Chips stack);
   void end_sit_out_for_final_table();
+  // Players still in the tournament: the field, or at the final table the
+  // players at it (the human counted when still in).
+  int players_left() const;
 
   // ---- Event delivery (flow/event_delivery.cpp) ---------------------------
-  void give_focus(Element e) { events.request_focus(e); }
+  void give_focus(Element e) { loop.request_focus(e); }
   void deliver_focus_changes();
   void got_focus(Element e);
   void lost_focus(Element e);
-  void timer_on(TimerId id) { events.enable(id, true); }
-  void timer_off(TimerId id) { events.enable(id, false); }
+  bool can_take_focus(Element e) const;
+  void timer_on(TimerId id) { loop.enable(id, true); }
+  void timer_off(TimerId id) { loop.enable(id, false); }
+  void tell(const GameEvent& event) {
+    if (on_event) on_event(event);
+  }
 
-  // Helpers shared by several subsystems.
+  // ---- Seats (model/seats.cpp) --------------------------------------------
   static int seat_after(int k) { return k % seats + 1; }
   static int seat_before(int k) { return (k + seats - 2) % seats + 1; }
   int dealer_seat() const;  // the seat with dealer = 1, or 0
@@ -247,11 +282,16 @@ class Table {
   void show_stack(int s);
   void hide_card_slots(int s);
   bool all_others_folded(int k) const;
+  void show_control(Element e, bool shown);
+
   std::string amount_text;  // what the amount box holds
 
   Display& display;
   Random& random;
   const Clock& clock;
+
+ private:
+  std::bitset<element_count> shown_controls_;
 };
 
 }  // namespace tarvix

@@ -18,9 +18,10 @@ const char* const name_fragments[25] = {"poker",  "heart",  "boulder",    "blond
 }  // namespace
 
 Chips Table::advance_tournament() {
-  const int k = playersout < 900 ? random.whole(3, 7) : 1;
+  constexpr int late_field = 900;  // from here one player leaves elsewhere per deal
+  const int k = playersout < late_field ? random.whole(3, 7) : 1;
   playersout += k;
-  outchips += Chips{1000} * k;
+  outchips += starting_stack * k;
   return static_cast<Chips>(
       std::nearbyint(static_cast<double>(outchips) / static_cast<double>(playersout - 2)));
 }
@@ -42,6 +43,14 @@ void Table::seat_newcomer(int s, Chips stack) {
   display.set_caption(stack_label(s), number_text(q.prize));
   display.set_visible(Label24, true);
   display.set_caption(Label24, "Please Wait Arranging Tables");
+  tell(NewcomerSeated{s, q.caption, q.prize});
+}
+
+int Table::players_left() const {
+  if (playersout <= final_table) return field_size - playersout;
+  int left = p(human).prize > 0 ? 1 : 0;
+  for (int s = 2; s <= seats; ++s) left += p(s).Active ? 1 : 0;
+  return left;
 }
 
 void Table::end_sit_out_for_final_table() {
@@ -74,6 +83,9 @@ void Table::tournament_step() {
     end_sit_out_for_final_table();
     for (int s = 2; s <= seats; ++s) {
       if (p(s).prize > 0) continue;
+      // A seat that stays broke counts once more at every deal; it leaves
+      // the table once.
+      if (p(s).Active) tell(SeatRetired{s, p(s).caption});
       p(s).Active = false;
       p(s).sittingout = true;
       display.set_visible(name_label(s), false);
@@ -82,6 +94,7 @@ void Table::tournament_step() {
     }
   }
   for (int s = 1; s <= seats; ++s) display.set_caption(stack_label(s), number_text(p(s).prize));
+  tell(PlayersLeft{players_left()});
 }
 
 }  // namespace tarvix

@@ -32,11 +32,12 @@ void Table::limits_clock() {
   // following tick on.
   show_limits();
   if (limittimersetting >= 2) return;
-  limittimersetting = 300;
+  limittimersetting = limits_clock_start;
   for (const Step& step : ladder) {
     if (limits != step.before) continue;
     limits = step.after;
     ++level;
+    tell(LimitsRaised{level, limits});
     if (step.announced) {
       display.set_visible(Label24, true);
       display.set_caption(Label24, "Limits Are Going Up");

@@ -78,27 +78,25 @@ void Table::evaluate_winner() {
     pot_to_winner(s);
     for (int o = 1; o <= seats; ++o) {
       if (p(o).fold) continue;
-      for (int c = 1; c <= 7; ++c) {
-        const Element slot = Image1(7 * (o - 1) + (c - 1));
+      for (int c = 1; c <= cards_per_seat; ++c) {
+        const Element slot = card_slot(o, c);
         display.set_picture(slot, p(o).card(c));
         display.set_visible(slot, true);
       }
     }
   }
+  tell_showdown(share);
 
   for (int s = 1; s <= seats; ++s) display.set_caption(stack_label(s), number_text(p(s).prize));
 
   if (p(human).prize <= 0) {
     display.set_visible(Label24, true);
-    int left = field_size - playersout;
-    if (playersout > final_table) {
-      left = 0;
-      for (int s = 2; s <= seats; ++s) left += p(s).Active ? 1 : 0;
-    }
+    const int left = players_left();
     display.set_caption(Label24,
                         "Your Finished With " + number_text(left) + " Players Still in Tournament");
     closer = 1;
     finish = Finish::knocked_out;
+    tell(TournamentOver{finish, left});
     Command1_Click();
   }
 
@@ -113,12 +111,28 @@ void Table::evaluate_winner() {
 void Table::announce_victory() {
   display.set_visible(Label24, true);
   display.set_opaque(Label24, true);
-  display.set_color(Label24, ColorRole::back, 0xFF);    // red
-  display.set_color(Label24, ColorRole::fore, 0xFFFF);  // yellow
+  constexpr Color red = 0xFF, yellow = 0xFFFF;
+  display.set_color(Label24, ColorRole::back, red);
+  display.set_color(Label24, ColorRole::fore, yellow);
   display.set_font_size(Label24, 14);
   display.set_caption(Label24, "Congratulations You Won The Tournament");
   closer = 1;
   finish = Finish::won;
+  tell(TournamentOver{finish, 1});
+}
+
+void Table::tell_showdown(const std::array<Chips, seats + 1>& share) {
+  int still_in = 0;
+  for (int s = 1; s <= seats; ++s) still_in += p(s).fold ? 0 : 1;
+  const bool contested = still_in > 1;
+  Showdown told{contested, pot, {}};
+  for (int s = 1; s <= seats; ++s) {
+    const Chips won = share[static_cast<std::size_t>(s)];
+    if (p(s).fold && won == 0) continue;
+    if (!contested && won == 0) continue;
+    told.hands.push_back({s, p(s).handvalue, won});
+  }
+  tell(told);
 }
 
 bool Table::opponent_left() const {
@@ -130,15 +144,16 @@ bool Table::opponent_left() const {
 void Table::pot_to_winner(int s) {
   // Each pot chip lands on the winner's pile, then the pot is cleared away
   // and its chips go back, hidden, to where the pot is drawn.
-  for (int i = 60; i <= 90; ++i) {
-    const Element pile_chip = backchips(6 * (s - 1) + (i - 60) % 6);
-    display.set_position(backchips(i), display.left(pile_chip), display.top(pile_chip));
+  for (int i = pot_chip_first; i <= pot_chip_last; ++i) {
+    const Home& pile =
+        chip_at[static_cast<std::size_t>(pile_chips * (s - 1) + (i - pot_chip_first) % pile_chips)];
+    place_chip(i, pile.left, pile.top);
   }
-  for (int i = 60; i <= 90; ++i) display.set_visible(backchips(i), false);
+  for (int i = pot_chip_first; i <= pot_chip_last; ++i) display.set_visible(backchips(i), false);
   display.set_visible(potlabel, false);
-  for (int i = 60; i <= 90; ++i) {
-    const Home& home = pot_chip_home[static_cast<std::size_t>(i - 60)];
-    display.set_position(backchips(i), home.left, home.top);
+  for (int i = pot_chip_first; i <= pot_chip_last; ++i) {
+    const Home& home = pot_chip_home[static_cast<std::size_t>(i - pot_chip_first)];
+    place_chip(i, home.left, home.top);
   }
 }
 

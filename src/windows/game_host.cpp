@@ -1,100 +1,94 @@
 #include "windows/game_host.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tarvix::windows {
 
+namespace {
+constexpr Millis longest_wait = 1'000'000;
+}  // namespace
+
 GameHost::GameHost(double speed, QObject* parent)
-    : QObject(parent),
-      random_(std::make_unique<EntropyRandom>()),
-      steady_(std::make_unique<SteadyClock>(speed)),
-      clock_(steady_.get()) {
+    : GameHost(std::make_unique<EntropyRandom>(), parent) {
+  speed_ = speed > 0 ? speed : 1.0;
+  real_.start();
   wake_up_.setSingleShot(true);
   wake_up_.setTimerType(Qt::PreciseTimer);
-  connect(&wake_up_, &QTimer::timeout, this, &GameHost::run_due);
-  screen_.on_change = [this](Element e) { emit changed(e); };
+  connect(&wake_up_, &QTimer::timeout, this, [this] {
+    catch_up();
+    arm();
+  });
 }
 
-GameHost::GameHost(VirtualClock& clock, std::unique_ptr<Random> random, QObject* parent)
-    : QObject(parent), random_(std::move(random)), virtual_(&clock), clock_(&clock) {
-  screen_.on_change = [this](Element e) { emit changed(e); };
+GameHost::GameHost(std::unique_ptr<Random> random, QObject* parent)
+    : QObject(parent), game_(std::move(random)) {
+  game_.screen().on_change = [this](Element e) { emit changed(e); };
+  game_.listen([this](const GameEvent& event) {
+    if (!std::holds_alternative<GameEnded>(event) || finished_) return;
+    finished_ = true;
+    wake_up_.stop();
+    // Not from inside the handler that ended the game: the windows close
+    // once the click or tick that ended it has returned.
+    QTimer::singleShot(0, this, [this] { emit finished(); });
+  });
 }
 
-GameHost::~GameHost() { screen_.on_change = nullptr; }
+GameHost::~GameHost() { game_.screen().on_change = nullptr; }
+
+Millis GameHost::game_now() const {
+  const double real = static_cast<double>(real_.elapsed() - base_real_);
+  return base_game_ + static_cast<Millis>(real * speed_);
+}
+
+void GameHost::catch_up() {
+  if (real_time()) game_.advance_to(game_now());
+}
+
+void GameHost::set_speed(double speed) {
+  if (speed <= 0) return;
+  if (real_time()) {
+    base_game_ = game_now();
+    base_real_ = real_.elapsed();
+  }
+  speed_ = speed;
+  arm();
+}
 
 void GameHost::start(Settings settings) {
-  if (table_) return;
-  table_ = std::make_unique<Table>(screen_, *random_, *clock_, std::move(settings));
-  table_->Form_Load();
-  after_event();
+  catch_up();
+  game_.start(std::move(settings));
+  arm();
 }
 
 void GameHost::click(Element e) {
-  if (!table_ || table_->ended()) return;
-  table_->click(e);
-  after_event();
+  catch_up();
+  game_.click(e);
+  arm();
 }
 
 void GameHost::type_amount(const std::string& text) {
-  if (!table_ || table_->ended()) return;
-  table_->type_amount(text);
-  after_event();
+  catch_up();
+  game_.type_amount(text);
+  arm();
 }
 
 void GameHost::press_key(Key key) {
-  if (!table_ || table_->ended()) return;
-  table_->press_key(key);
-  after_event();
+  catch_up();
+  game_.press_key(key);
+  arm();
 }
 
-void GameHost::run_due() {
-  if (!table_ || table_->ended()) return;
-  table_->run_due_timers();
-  after_event();
-}
-
-void GameHost::elapse(Millis ms) {
-  if (!virtual_) return;
-  const Millis until = virtual_->now() + ms;
-  while (table_ && !table_->ended()) {
-    const auto due = table_->next_tick_due();
-    if (!due || *due > until) break;
-    virtual_->set(*due);
-    run_due();
-  }
-  virtual_->set(until);
-}
-
-bool GameHost::step() {
-  if (!virtual_ || !table_ || table_->ended()) return false;
-  const auto due = table_->next_tick_due();
-  if (!due) return false;
-  virtual_->set(*due);
-  run_due();
-  return true;
-}
-
-void GameHost::after_event() {
-  armed_for_.reset();
-  if (table_->ended()) {
-    wake_up_.stop();
-    if (!finished_) {
-      finished_ = true;
-      // Not from inside the handler that ended the game: the windows close
-      // once the click or tick that ended it has returned.
-      QTimer::singleShot(0, this, [this] { emit finished(); });
-    }
-    return;
-  }
-  const auto due = table_->next_tick_due();
+void GameHost::arm() {
+  if (!real_time()) return;
+  const auto due = game_.next_due();
   if (!due) {
     wake_up_.stop();  // the human is thinking: nothing to wake up for
     return;
   }
-  armed_for_ = due;
-  if (!steady_) return;
-  const Millis wait = steady_->real_wait_until(*due);
-  wake_up_.start(static_cast<int>(std::clamp<Millis>(wait, 0, 1'000'000)));
+  const double game_wait = static_cast<double>(*due - game_now());
+  const Millis wait = static_cast<Millis>(std::ceil(std::max(game_wait, 0.0) / speed_));
+  wake_up_.start(static_cast<int>(std::min(wait, longest_wait)));
 }
 
 }  // namespace tarvix::windows

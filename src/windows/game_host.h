@@ -1,17 +1,15 @@
-// Runs the table inside Qt's event loop: owns the screen model, the random
-// source, the clock and the table, forwards what the player does, and wakes
-// up only when the table's next timer tick is due.
+// Runs the game inside Qt's event loop: owns the game, hands it the
+// player's clicks and keys, and lets its time pass with the machine's clock,
+// waking up only when the game's next timer tick is due.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <memory>
 #include <optional>
 
-#include "model/events.h"
-#include "model/random.h"
-#include "model/screen.h"
-#include "model/table.h"
+#include "model/game.h"
 
 namespace tarvix::windows {
 
@@ -19,56 +17,54 @@ class GameHost : public QObject {
   Q_OBJECT
 
  public:
-  // The real game: the machine's clock (faster than real time if speed is
-  // above 1) and fresh entropy.
+  // The real game: the machine's clock, run `speed` times as fast as real
+  // time, and fresh entropy.
   explicit GameHost(double speed = 1.0, QObject* parent = nullptr);
-  // Tests: time moves only through elapse(); the generator is the caller's.
-  GameHost(VirtualClock& clock, std::unique_ptr<Random> random, QObject* parent = nullptr);
+  // Tests: the game's time moves only when the caller moves it; the
+  // generator is the caller's.
+  explicit GameHost(std::unique_ptr<Random> random, QObject* parent = nullptr);
   ~GameHost() override;
 
-  // Creates the table with the settings window's choices and runs its load
-  // step, which deals the first hand.
+  // The table loads with the settings window's choices and deals the first
+  // hand.
   void start(Settings settings);
-  bool started() const { return table_ != nullptr; }
+  bool started() const { return game_.started(); }
 
-  Screen& screen() { return screen_; }
-  const Screen& screen() const { return screen_; }
-  Table* table() { return table_.get(); }
-  const Table* table() const { return table_.get(); }
+  Game& game() { return game_; }
+  const Game& game() const { return game_; }
+  const Screen& screen() const { return game_.screen(); }
 
   void click(Element e);
   void type_amount(const std::string& text);
   void press_key(Key key);
 
-  // Virtual time only: lets ms of game time pass, delivering every tick due.
-  void elapse(Millis ms);
-  // Virtual time only: jumps to the next due tick and delivers it; false if
-  // no timer runs.
-  bool step();
+  // How many times as fast as real time the game's clock runs from now on.
+  void set_speed(double speed);
+  double speed() const { return speed_; }
 
-  // The game time the host next wakes up at: set exactly while a table
-  // timer runs. On the machine's clock one single-shot timer waits for it.
-  std::optional<Millis> armed_for() const { return armed_for_; }
+  // The game time the host next wakes up at: while a game timer runs. On
+  // the machine's clock one single-shot timer waits for it.
+  std::optional<Millis> armed_for() const { return game_.next_due(); }
   const QTimer& wake_up() const { return wake_up_; }
 
  signals:
   // An element of the screen model changed.
   void changed(tarvix::Element element);
-  // The table has ended the program (Exit, or the end of the tournament).
+  // The game has ended the program (Exit, or the end of the tournament).
   void finished();
 
  private:
-  void run_due();
-  void after_event();
+  bool real_time() const { return real_.isValid(); }
+  Millis game_now() const;
+  void catch_up();  // lets the game's time reach the machine's
+  void arm();
 
-  Screen screen_;
-  std::unique_ptr<Random> random_;
-  std::unique_ptr<SteadyClock> steady_;
-  VirtualClock* virtual_ = nullptr;
-  const Clock* clock_;
-  std::unique_ptr<Table> table_;
+  Game game_;
+  QElapsedTimer real_;  // valid only on the machine's clock
+  double speed_ = 1.0;
+  Millis base_game_ = 0;
+  qint64 base_real_ = 0;
   QTimer wake_up_;
-  std::optional<Millis> armed_for_;
   bool finished_ = false;
 };
 

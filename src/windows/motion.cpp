@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace tarvix::windows {
 
@@ -60,8 +61,8 @@ std::optional<Motion::Flip> Motion::flip(int slot, Millis now) const {
     if (t.slot != slot || now >= t.start + flip_time) continue;
     const double progress = static_cast<double>(std::max<Millis>(now - t.start, 0)) / flip_time;
     // The back narrows to its edge, then the face opens out.
-    if (progress < 0.5) return Flip{std::cos(progress * M_PI), t.from_cell};
-    return Flip{-std::cos(progress * M_PI), t.to_cell};
+    if (progress < 0.5) return Flip{std::cos(progress * std::numbers::pi), t.from_cell};
+    return Flip{-std::cos(progress * std::numbers::pi), t.to_cell};
   }
   return std::nullopt;
 }

@@ -7,7 +7,7 @@
 #include <array>
 #include <optional>
 
-#include "model/table.h"
+#include "model/commands.h"
 #include "windows/card_pictures.h"
 
 class QLineEdit;
@@ -21,7 +21,7 @@ class SettingsWindow : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr std::array<Color, 4> table_tops{0x8000, 0x4080, 0x800000, 0xC0C000};
+  static constexpr std::array<Color, 4> table_tops{default_tabletop, 0x4080, 0x800000, 0xC0C000};
 
   explicit SettingsWindow(QWidget* parent = nullptr);
 
@@ -51,7 +51,7 @@ class SettingsWindow : public QWidget {
   std::vector<ChoiceTile*> backs_;  // Image5 .. Image8
   std::vector<ChoiceTile*> tops_;   // Label7, Label5, Label4, Label6
   int backside_ = 0;
-  Color tabletop_ = 0x8000;
+  Color tabletop_ = default_tabletop;
   std::optional<int> room_;
 };
 

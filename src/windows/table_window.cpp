@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
@@ -17,7 +18,6 @@
 #include "windows/color.h"
 #include "windows/game_host.h"
 #include "windows/spoken_label.h"
-#include "windows/turn_alert.h"
 
 namespace tarvix::windows {
 
@@ -180,6 +180,9 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
     seen_[static_cast<std::size_t>(i)] = {s.visible, s.left, s.top, s.picture};
   }
   connect(&host_, &GameHost::changed, this, &TableWindow::element_changed);
+  host_.game().listen([self = QPointer<TableWindow>(this)](const GameEvent& event) {
+    if (self) self->heard(event);
+  });
 
   time_.start();
   frames_.setInterval(16);
@@ -193,7 +196,6 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
   }
 
   place_widgets();
-  panel_shown_ = screen_.visible(Command8);
 }
 
 void TableWindow::open() {
@@ -268,19 +270,17 @@ void TableWindow::element_changed(Element e) {
 
   if (is_widget(e)) sync_widget(e);
   if (spoken_.count(e)) sync_spoken(e);
-  if (e == Command8) follow_turn();
   if (motion_.active(t) && !frames_.isActive()) frames_.start();
   update();
 }
 
-void TableWindow::follow_turn() {
-  // Fold is shown at every turn of the human's and hidden with the panel.
-  const bool shown = screen_.visible(Command8);
-  if (turn_alert_due(panel_shown_, shown, isActiveWindow())) {
+void TableWindow::heard(const GameEvent& event) {
+  // The human's turn opened while the player looks elsewhere: the desktop
+  // draws attention to the window.
+  if (std::holds_alternative<HumanTurnOpened>(event) && !isActiveWindow()) {
     QApplication::alert(this);
     emit turn_alerted();
   }
-  panel_shown_ = shown;
 }
 
 void TableWindow::animate() {
@@ -398,8 +398,7 @@ bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void TableWindow::closeEvent(QCloseEvent* event) {
   // Closing the window is the Exit button.
-  const Table* table = host_.table();
-  if (table && !table->ended()) host_.click(Command2);
+  if (host_.started() && !host_.game().ended()) host_.click(Command2);
   event->accept();
 }
 

@@ -14,7 +14,7 @@
 #include <map>
 #include <optional>
 
-#include "model/screen.h"
+#include "model/game.h"
 #include "windows/card_pictures.h"
 #include "windows/motion.h"
 
@@ -74,7 +74,7 @@ class TableWindow : public QWidget {
   void element_changed(Element e);
   void sync_widget(Element e);
   void sync_spoken(Element e);
-  void follow_turn();
+  void heard(const GameEvent& event);
   void place_widgets();
   void animate();
 
@@ -103,7 +103,6 @@ class TableWindow : public QWidget {
   std::map<Element, QPushButton*> buttons_;
   QLineEdit* amount_box_ = nullptr;
   std::map<Element, SpokenLabel*> spoken_;
-  bool panel_shown_ = false;
 
   // The model as last seen, for the animations.
   struct Seen {

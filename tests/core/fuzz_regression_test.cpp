@@ -10,7 +10,7 @@
 #include <sstream>
 #include <vector>
 
-#include "fuzz/action_script.h"
+#include "harness/action_script.h"
 
 namespace {
 

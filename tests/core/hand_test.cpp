@@ -18,8 +18,8 @@ using testing::set_ranks;
 using testing::settle_books;
 using testing::turn_to;
 
-bool pause_running(const Table& table) { return table.events.enabled(TimerId::Timer1); }
-bool turn_timer_running(const Table& table) { return table.events.enabled(TimerId::roundtimer); }
+bool pause_running(const Table& table) { return table.loop.enabled(TimerId::Timer1); }
+bool turn_timer_running(const Table& table) { return table.loop.enabled(TimerId::roundtimer); }
 
 // Seed 1 tosses the button to seat 5: seat 6 posts the small blind, seat 7
 // the big blind, and the first tick opens the human's turn.
@@ -51,7 +51,7 @@ TEST(FirstHand, PlaysFromTheLoadToThePaymentOnVirtualTime) {
   Chips pot = 0;
   int human_turns = 0;
   while (!table.gameover) {
-    ASSERT_LT(h.t.clock.now(), 3'600'000) << "the hand never reached its showdown";
+    ASSERT_LT(h.t.game.now(), 3'600'000) << "the hand never reached its showdown";
     if (h.t.human_turn_open()) {
       ++human_turns;
       table.click(h.t.screen.visible(Command5) ? Command5 : Command7);
@@ -107,7 +107,7 @@ TEST(Blinds, FallOnTheTwoSeatsAfterTheButton) {
   EXPECT_EQ(big.table.p(1).totalbet, 20);
   EXPECT_TRUE(big.table.postblinds);
   EXPECT_EQ(big.table.focuser, 2);
-  EXPECT_EQ(big.clock.now(), 0);
+  EXPECT_EQ(big.game.now(), 0);
 }
 
 TEST(Blinds, AShortBigBlindIsAllInAndDoesNotLowerTheBet) {
@@ -396,7 +396,7 @@ TEST_F(LoadedTable, ATurnGivenBackToTheSeatHoldingTheFocusIsTaken) {
   turn_to(table, 7);
   ASSERT_TRUE(t.step());
   ASSERT_TRUE(table.postflop1);
-  ASSERT_EQ(table.events.focus(), Picture8);
+  ASSERT_EQ(table.loop.focus(), Picture8);
   ASSERT_TRUE(t.step());
   EXPECT_EQ(table.focuser, 7);
   ASSERT_TRUE(t.step());
@@ -508,7 +508,7 @@ TEST_F(LoadedTable, AfterAComputerEndsTheHandNothingIsPaidOrShownAgain) {
   for (int s = 1; s <= seats; ++s)
     EXPECT_EQ(table.p(s).prize, paid[static_cast<std::size_t>(s)].prize) << "seat " << s;
   for (int i = 60; i <= 90; ++i) EXPECT_FALSE(t.screen.visible(backchips(i))) << i;
-  EXPECT_EQ(table.events.focus(), Command2);  // no seat had a turn
+  EXPECT_EQ(table.loop.focus(), Command2);  // no seat had a turn
   // The clock runs on through the pause after a computer's action.
   EXPECT_EQ(table.limittimersetting, count - 6);
 }

@@ -29,7 +29,7 @@ TEST_F(KeyboardPlay, KeysActAsClicksOnTheirButtons) {
   clicked.table.click(can_check ? Command7 : Command5);
   EXPECT_EQ(t.table.p(human).prize, clicked.table.p(human).prize);
   EXPECT_EQ(t.table.pot, clicked.table.pot);
-  EXPECT_EQ(t.table.events.focus(), clicked.table.events.focus());
+  EXPECT_EQ(t.table.loop.focus(), clicked.table.loop.focus());
   EXPECT_FALSE(t.human_turn_open());
 }
 
@@ -45,7 +45,7 @@ TEST_F(KeyboardPlay, RaiseAndFoldKeys) {
 
 TEST_F(KeyboardPlay, LettersGoToTheAmountBoxOnceItHoldsTheKeyboard) {
   t.table.press_key(Key::bet_box);
-  EXPECT_EQ(t.table.events.focus(), Text2);
+  EXPECT_EQ(t.table.loop.focus(), Text2);
   const Chips pot = t.table.pot;
   t.table.press_key(Key::fold);
   t.table.press_key(Key::raise);
@@ -67,7 +67,7 @@ TEST(KeyboardOutsideTheTurn, OnlyTheWinnerKeysAnswerWhenThePanelIsHidden) {
     t.table.press_key(key);
   EXPECT_EQ(t.table.pot, pot);
   EXPECT_FALSE(t.table.p(human).fold);
-  EXPECT_NE(t.table.events.focus(), Text2);
+  EXPECT_NE(t.table.loop.focus(), Text2);
   // F10 shows the winner and F9 hides it again.
   t.table.press_key(Key::f10);
   EXPECT_TRUE(t.screen.visible(winnerlabel));

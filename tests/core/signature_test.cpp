@@ -6,9 +6,9 @@
 #include <fstream>
 #include <string>
 
-#include "tournament/simulator.h"
+#include "harness/simulator.h"
 
-namespace tarvix {
+namespace tarvix::harness {
 namespace {
 
 std::string kept_signature() {
@@ -31,4 +31,4 @@ TEST(BehaviourSignature, IsTheSameOnEveryRun) {
 }
 
 }  // namespace
-}  // namespace tarvix
+}  // namespace tarvix::harness

@@ -1,10 +1,10 @@
 // Whole tournaments on virtual time with the table's rules checked after
 // every event: each must end by a knock-out, a victory or Exit.
-#include "tournament/simulator.h"
+#include "harness/simulator.h"
 
 #include <gtest/gtest.h>
 
-namespace tarvix {
+namespace tarvix::harness {
 namespace {
 
 void run_tournaments(Policy policy, int start_playersout) {
@@ -29,4 +29,4 @@ TEST(Simulator, RandomHumanPlaysCleanTournaments) { run_tournaments(Policy::rand
 TEST(Simulator, SharpHumanPlaysCleanFinalTables) { run_tournaments(Policy::sharp, 975); }
 
 }  // namespace
-}  // namespace tarvix
+}  // namespace tarvix::harness

@@ -2,7 +2,7 @@
 // keeps every rule of the table.
 #include <cstdio>
 
-#include "fuzz/action_script.h"
+#include "harness/action_script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const tarvix::fuzz::ScriptResult result = tarvix::fuzz::run_action_script(data, size);

@@ -12,15 +12,14 @@
 #include <functional>
 #include <map>
 
-#include "gui_game.h"
+#include "harness/gui_game.h"
 #include "windows/spoken_label.h"
 #include "windows/table_window.h"
-#include "windows/turn_alert.h"
 
 namespace tarvix::testing {
 namespace {
 
-using windows::turn_alert_due;
+using harness::GuiGame;
 
 struct Comforts : ::testing::Test {
   void SetUp() override {
@@ -88,7 +87,7 @@ TEST_F(Comforts, BGoesIntoTheAmountBoxWhereLettersAreTypedAndEnterBets) {
   const Chips least = std::stoll(game.screen().caption(Command6));
   key(Qt::Key_B);
   EXPECT_TRUE(window->amount_box()->hasFocus());
-  EXPECT_EQ(game.table().events.focus(), Text2);
+  EXPECT_EQ(game.table().loop.focus(), Text2);
 
   // In the box the letters are text, not commands.
   QTest::keyClicks(window->amount_box(), QStringLiteral("fc"));
@@ -121,14 +120,6 @@ TEST_F(Comforts, AHeldLetterPlaysOnlyOnce) {
 
 // ---- The turn alert ---------------------------------------------------------------
 
-TEST(TurnAlert, OnlyWhenTheTurnOpensWhileTheWindowIsInactive) {
-  EXPECT_TRUE(turn_alert_due(false, true, false));
-  EXPECT_FALSE(turn_alert_due(false, true, true));   // the player is looking
-  EXPECT_FALSE(turn_alert_due(true, true, false));   // already open
-  EXPECT_FALSE(turn_alert_due(true, false, false));  // closing
-  EXPECT_FALSE(turn_alert_due(false, false, false));
-}
-
 TEST_F(Comforts, TheTurnAlertsWhileAnotherWindowIsActiveAndNotOtherwise) {
   QSignalSpy alerted(window, &windows::TableWindow::turn_alerted);
   ASSERT_TRUE(game.run_to_human_turn());
@@ -144,7 +135,7 @@ TEST_F(Comforts, TheTurnAlertsWhileAnotherWindowIsActiveAndNotOtherwise) {
   ASSERT_TRUE(game.run_to_human_turn());
   EXPECT_EQ(alerted.count(), 1);
   // Nothing more while the turn stays open.
-  game.host.elapse(10'000);
+  game.elapse(10'000);
   EXPECT_EQ(alerted.count(), 1);
 }
 
@@ -172,7 +163,7 @@ TEST_F(Comforts, AScreenReaderReadsTheButtonsTheBoxTheSeatsThePotAndTheMessage) 
     ASSERT_TRUE(game.run_to_human_turn());
   }
   ASSERT_TRUE(game.screen().visible(potlabel));
-  Screen& screen = game.host.screen();
+  Screen& screen = game.game().screen();
   screen.set_caption(Label24, "Limits Are Going Up");
   screen.set_visible(Label24, true);
 

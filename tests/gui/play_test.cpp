@@ -7,12 +7,14 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "gui_game.h"
+#include "harness/gui_game.h"
 #include "windows/settings_window.h"
 #include "windows/table_window.h"
 
 namespace tarvix::testing {
 namespace {
+
+using harness::GuiGame;
 
 constexpr Element bet_panel[] = {Command5, Command6, Command7, Command8, Command11};
 
@@ -69,7 +71,7 @@ TEST_F(Played, TheBetPanelShowsAtTheHumansTurnAsTheModelSays) {
 
 TEST_F(Played, AnOpaqueMessageIsDrawnInTheModelsColours) {
   // As the end of the tournament shows it: red back, yellow text, 14 points.
-  Screen& screen = game.host.screen();
+  Screen& screen = game.game().screen();
   screen.set_caption(Label24, "Congratulations You Won The Tournament");
   screen.set_opaque(Label24, true);
   screen.set_color(Label24, ColorRole::back, 0xFF);
@@ -193,7 +195,7 @@ TEST_F(Played, TheProgramClosesByItselfWhenTheTournamentIsOver) {
     if (game.human_turn_open()) {
       type_in_box(QStringLiteral("100000"));
       QTest::keyClick(window->amount_box(), Qt::Key_Return);
-    } else if (!game.host.step()) {
+    } else if (!game.step()) {
       break;
     }
   }
@@ -213,7 +215,7 @@ TEST_F(Played, ThePotSlidesToTheWinnerAndHiddenCardsTurnOver) {
       if (game.human_turn_open())
         click(game.screen().visible(Command5) ? Command5 : Command7);
       else
-        ASSERT_TRUE(game.host.step());
+        ASSERT_TRUE(game.step());
     }
     if (game.table().postflop1) break;
     ASSERT_TRUE(game.run_to_human_turn());

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <chrono>
 
-#include "gui_game.h"
+#include "harness/gui_game.h"
 #include "windows/choice_tile.h"
 #include "windows/settings_window.h"
 #include "windows/splash_window.h"
@@ -17,6 +17,8 @@
 
 namespace tarvix::testing {
 namespace {
+
+using harness::GuiGame;
 
 using windows::ChoiceTile;
 
@@ -256,7 +258,7 @@ TEST(GameHost, OnTheMachinesClockItWakesOnlyForTheTablesTimers) {
   EXPECT_TRUE(host.wake_up().isSingleShot());
   EXPECT_LE(host.wake_up().remainingTime(), 2000 / 20 + 1);
 
-  auto human_turn = [&host] { return host.table()->human_turn_open(); };
+  auto human_turn = [&host] { return host.game().human_turn_open(); };
   ASSERT_TRUE(QTest::qWaitFor(human_turn, 20000));
   // The human thinks: nothing is due, nothing wakes the program.
   EXPECT_FALSE(host.wake_up().isActive());

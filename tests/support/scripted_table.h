@@ -1,37 +1,40 @@
-// A table on virtual time with a seeded generator and the recording screen:
-// what every core test starts from.
+// A game on virtual time with a seeded generator: what every core test
+// starts from. The table is reached under the game's own names to arrange a
+// position and read the outcome.
 #pragma once
 
-#include <memory>
-
-#include "model/events.h"
-#include "model/random.h"
-#include "model/screen.h"
+#include "harness/driver.h"
+#include "model/game.h"
 #include "model/table.h"
 
 namespace tarvix::testing {
 
 struct ScriptedTable {
-  explicit ScriptedTable(std::uint64_t seed = 1, Settings settings = {});
+  // The settings apply at once, for the tests that deal without loading.
+  explicit ScriptedTable(std::uint64_t seed = 1, Settings settings = {})
+      : game(std::make_unique<SeededRandom>(seed)), settings_(std::move(settings)) {
+    table.settings = settings_;
+  }
 
-  // Runs the load step (the first hand is dealt and its turns begin).
-  void load() { table.Form_Load(); }
+  // The table loads: the first hand is dealt and its turns begin.
+  void load() { game.start(settings_); }
 
-  // Lets virtual time pass tick by tick until the human's turn is open, the
-  // program ends, or the budget of game time is spent. True if the human's
-  // turn is open.
-  bool run_to_human_turn(Millis budget = 3'600'000);
-  // Lets time pass by ms, delivering every tick due.
-  void wait(Millis ms);
-  // Jumps to the next due tick and delivers it; false when no timer runs.
-  bool step();
+  // Lets virtual time pass tick by tick until the human's turn is open; true
+  // if it is.
+  bool run_to_human_turn(Millis budget = harness::game_hour) {
+    return harness::run_to_human_turn(game, budget);
+  }
+  void wait(Millis ms) { harness::wait(game, ms); }
+  // The next tick; false when no timer runs.
+  bool step() { return game.step(); }
+  bool human_turn_open() const { return game.human_turn_open(); }
 
-  bool human_turn_open() const;
+  Game game;
+  Table& table = game.table();
+  Screen& screen = game.screen();
 
-  Screen screen;
-  SeededRandom random;
-  VirtualClock clock;
-  Table table;
+ private:
+  Settings settings_;
 };
 
 }  // namespace tarvix::testing

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 #include <cmath>
+#include <numbers>
 
 #include "drawing.h"
 
@@ -83,7 +84,7 @@ void green_waves(QPainter& painter) {
 QPainterPath star(QPointF centre, double outer, double inner, int points) {
   QPainterPath path;
   for (int index = 0; index < 2 * points; ++index) {
-    const double angle = M_PI * index / points - M_PI / 2;
+    const double angle = std::numbers::pi * index / points - std::numbers::pi / 2;
     const double radius = index % 2 == 0 ? outer : inner;
     const QPointF point = centre + QPointF(radius * std::cos(angle), radius * std::sin(angle));
     if (index == 0) {

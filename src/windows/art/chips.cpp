@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 #include <cmath>
+#include <numbers>
 
 #include "drawing.h"
 
@@ -94,7 +95,7 @@ QImage draw_chip(Chip chip) {
   painter.setBrush(Qt::NoBrush);
   const double ring = radius - 18;
   for (int dash = 0; dash < 24; ++dash) {
-    const double angle = dash * M_PI / 12;
+    const double angle = dash * std::numbers::pi / 12;
     const QPointF direction(std::cos(angle), std::sin(angle));
     painter.drawLine(token_centre + direction * (ring - 2.5),
                      token_centre + direction * (ring + 2.5));

@@ -5,6 +5,7 @@
 #include <QRadialGradient>
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 
 #include "drawing.h"
 
@@ -58,7 +59,7 @@ void draw_wood_strip(QPainter& painter, const QRectF& strip, const QColor& base,
     QPainterPath path;
     path.moveTo(x, strip.top());
     for (double y = strip.top(); y <= strip.bottom(); y += 24) {
-      path.lineTo(x + sway * std::sin(y / period * 2 * M_PI), y);
+      path.lineTo(x + sway * std::sin(y / period * 2 * std::numbers::pi), y);
     }
     painter.drawPath(path);
   }

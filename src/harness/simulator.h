@@ -1,24 +1,15 @@
 // Whole tournaments played headless on virtual time, the human's seat played
-// by a policy, with the table's rules checked after every event.
+// by a policy, with the game's rules checked after every event.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "model/events.h"
-#include "model/random.h"
-#include "model/screen.h"
-#include "model/table.h"
+#include "harness/policy.h"
+#include "harness/rules.h"
+#include "model/game.h"
 
-namespace tarvix {
-
-// fold: folds whenever it must act, checks when that is free; call: calls or
-// checks; random: anything a player could do; sharp: reads the deal's ranking
-// as the computer players do, to reach the final table and win now and then.
-enum class Policy { fold, call, random, sharp };
-
-bool parse_policy(const std::string& name, Policy& policy);
-const char* policy_name(Policy policy);
+namespace tarvix::harness {
 
 struct TournamentResult {
   std::uint64_t seed = 0;
@@ -43,22 +34,22 @@ class Simulation {
 
   TournamentResult run();
 
-  // One step each; public so that the fuzzer can drive a table its own way.
-  void check(const char* after);
-  void mix(std::uint64_t value);
+  // One step each; public so that the fuzzer can drive a game its own way.
+  // start() loads the table and sets the field's start.
+  void start();
+  void check(const std::string& after);
   // The first rule that broke, empty while all hold.
   const std::string& violation() const { return result_.violation; }
 
-  Screen screen;
-  VirtualClock clock;
-  SeededRandom table_random;
+  Game game;
+  Rules rules{game};
   SeededRandom player_random;  // the human's choices, apart from the table's draws
-  Table table;
 
  private:
+  void mix(std::uint64_t value);
+  void broke(std::string rule);
   void human_turn();
   void between_turns();
-  void random_action();
   void watch_hand_progress();
 
   Policy policy_;
@@ -82,4 +73,4 @@ struct BenchResult {
 // every event, stake and card of them hashed into one number.
 BenchResult behaviour_signature();
 
-}  // namespace tarvix
+}  // namespace tarvix::harness

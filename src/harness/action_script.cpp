@@ -1,8 +1,9 @@
-#include "fuzz/action_script.h"
+#include "harness/action_script.h"
 
 #include <array>
 
-#include "tournament/simulator.h"
+#include "harness/simulator.h"
+#include "model/table.h"
 
 namespace tarvix::fuzz {
 
@@ -41,12 +42,12 @@ constexpr int idle_ticks_bound = 1000;
 class Player {
  public:
   Player(const std::uint8_t* data, std::size_t size, std::ostream* trace)
-      : data_(data), size_(size), trace_(trace), sim_(seed(), Policy::call, 0) {}
+      : data_(data), size_(size), trace_(trace), sim_(seed(), harness::Policy::call, 0) {}
 
   ScriptResult play() {
     pos_ = 5;
-    Table& table = sim_.table;
-    table.Form_Load();
+    Table& table = sim_.game.table();
+    sim_.start();
     const int start = start_playersout[byte_at(4) % start_playersout.size()];
     if (start > 0) {
       table.playersout = start;
@@ -58,7 +59,7 @@ class Player {
     ScriptResult result;
     result.violation = sim_.violation().empty() ? own_violation_ : sim_.violation();
     result.events = events_;
-    result.hands = table.hands_dealt;
+    result.hands = sim_.game.hand();
     result.ended = table.ended();
     result.won = table.finish == Finish::won;
     return result;
@@ -74,28 +75,27 @@ class Player {
   std::uint8_t next() { return pos_ < size_ ? data_[pos_++] : (pos_++, 0); }
 
   bool going() const {
-    return !sim_.table.ended() && sim_.violation().empty() && own_violation_.empty() &&
-           events_ < event_budget && sim_.table.hands_dealt <= hand_budget;
+    return !sim_.game.ended() && sim_.violation().empty() && own_violation_.empty() &&
+           events_ < event_budget && sim_.game.hand() <= hand_budget;
   }
 
   void note(const std::string& what) {
     if (trace_) *trace_ << events_ << ' ' << what << '\n';
   }
 
-  void check(const std::string& after) { sim_.check(after.c_str()); }
+  void check(const std::string& after) { sim_.check(after); }
 
-  bool human_turn_open() const { return sim_.table.human_turn_open(); }
+  bool human_turn_open() const { return sim_.game.human_turn_open(); }
 
   // Delivers the next tick if one is due by until; false when none is.
   bool tick(Millis until) {
-    const auto due = sim_.table.next_tick_due();
+    const auto due = sim_.game.next_due();
     if (!due || *due > until) return false;
-    sim_.clock.set(*due);
-    sim_.table.run_due_timers();
+    sim_.game.step();
     ++events_;
     check("a tick");
     fold_holds();
-    const Table& t = sim_.table;
+    const Table& t = sim_.game.table();
     if (t.hands_dealt != ticking_hand_) {
       ticking_hand_ = t.hands_dealt;
       // The final table allows no sitting out, whatever Sit Out asked for.
@@ -129,8 +129,8 @@ class Player {
   template <class Input>
   void input(const std::string& what, Input&& deliver) {
     note(what);
-    const Table& t = sim_.table;
-    const bool outside_turn = !human_turn_open() && !t.events.focus_pending();
+    const Table& t = sim_.game.table();
+    const bool outside_turn = !human_turn_open() && !t.loop.focus_pending();
     const Chips pot = t.pot, prize = t.p(human).prize, stake = t.p(human).totalbet;
     const bool hand_was_on = !t.gameover;
     const bool had_folded = t.p(human).fold;
@@ -153,23 +153,23 @@ class Player {
 
   // A fold gives the pot up and shows no further card, whatever it closes.
   void fold_holds() {
-    const Table& t = sim_.table;
+    const Table& t = sim_.game.table();
     if (folded_hand_ != t.hands_dealt) return;
     if (t.p(human).prize > stack_at_fold_) broken("the human won a pot that it had folded");
     for (int slot = 0; slot < 7 && !t.gameover; ++slot)
-      if (sim_.screen.visible(Image1(slot))) broken("a card shown to the folded human");
+      if (sim_.game.screen().visible(Image1(slot))) broken("a card shown to the folded human");
   }
 
   void click(Element e) {
-    input("a click on " + element_name(e), [&] { sim_.table.click(e); });
+    input("a click on " + element_name(e), [&] { sim_.game.click(e); });
   }
 
   void type(const std::string& text) {
-    input("typing '" + text + "'", [&] { sim_.table.type_amount(text); });
+    input("typing '" + text + "'", [&] { sim_.game.type_amount(text); });
   }
 
   void act(Action action) {
-    Table& table = sim_.table;
+    Table& table = sim_.game.table();
     ++events_;
     switch (action) {
       case click_panel: click(panel[next() % panel.size()]); break;
@@ -201,7 +201,7 @@ class Player {
                                              Key::call,  Key::check,   Key::raise,
                                              Key::fold,  Key::bet_box, Key::other};
         const Key k = keys[next() % keys.size()];
-        input("key " + std::to_string(static_cast<int>(k)), [&] { table.press_key(k); });
+        input("key " + std::to_string(static_cast<int>(k)), [&] { sim_.game.press_key(k); });
         break;
       }
       case next_tick:
@@ -211,13 +211,14 @@ class Player {
       case wait_ms: {
         const Millis ms = Millis{next()} * 250;
         note("wait " + std::to_string(ms) + " ms");
-        const Millis until = sim_.clock.now() + ms;
+        const Millis until = sim_.game.now() + ms;
         // The human thinks as long as it likes: nothing moves meanwhile.
         const bool thinking = human_turn_open();
         const int limits_clock = table.limittimersetting;
         while (going() && tick(until)) {
         }
-        sim_.clock.set(until);
+        // Every tick due by then has been delivered, each checked.
+        if (going()) sim_.game.advance_to(until);
         if (thinking && (!human_turn_open() || table.limittimersetting != limits_clock))
           broken("the game went on while the human was thinking");
         break;
@@ -234,7 +235,7 @@ class Player {
         // not; or, holding the best hand at the table, raise or go all in
         // (which knocks the field out soon enough to win it).
         for (int n = 0; n < turns && run_to_human_turn(); ++n) {
-          const bool free = sim_.screen.visible(Command7);
+          const bool free = table.control_shown(Command7);
           const Element calm = free ? Command7 : Command5;
           const Element passive = free ? Command7 : Command8;
           const bool best = table.p(human).handrank == 1;
@@ -266,7 +267,7 @@ class Player {
   std::size_t size_;
   std::size_t pos_ = 0;
   std::ostream* trace_;
-  Simulation sim_;
+  harness::Simulation sim_;
   std::string own_violation_;  // the rules on the player's inputs themselves
   int paused_hand_ = -1;       // the hand that an input of the human ended
   int paused_limits_clock_ = 0;

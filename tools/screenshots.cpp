@@ -8,7 +8,8 @@
 #include <QTest>
 #include <cstdio>
 
-#include "gui_game.h"
+#include "harness/gui_game.h"
+#include "model/table.h"
 #include "windows/choice_tile.h"
 #include "windows/settings_window.h"
 #include "windows/splash_window.h"
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
   const auto path = [&folder](const char* name) { return folder + '/' + QLatin1String(name); };
   bool ok = true;
 
-  tarvix::testing::GuiGame game(11);
+  tarvix::harness::GuiGame game(11);
   auto& program = game.program;
   program.start();
   ok &= save(program.splash(), path("splash.png"));
@@ -75,7 +76,7 @@ int main(int argc, char** argv) {
     if (game.human_turn_open()) {
       const auto e = game.screen().visible(tarvix::Command5) ? tarvix::Command5 : tarvix::Command7;
       click(table->button(e));
-    } else if (!game.host.step()) {
+    } else if (!game.step()) {
       break;
     }
   }
@@ -92,7 +93,7 @@ int main(int argc, char** argv) {
       QTest::mouseClick(table->amount_box(), Qt::LeftButton);
       QTest::keyClicks(table->amount_box(), QStringLiteral("100000"));
       QTest::keyClick(table->amount_box(), Qt::Key_Return);
-    } else if (!game.host.step()) {
+    } else if (!game.step()) {
       break;
     }
   }

@@ -1,4 +1,4 @@
-// The game's own focus and timers.
+// The game's own event loop: its focus and its timers.
 //
 // The turn passes round the table by giving the focus to seat lights and
 // buttons, and the timers pace it. None of this is left to a windowing
@@ -41,9 +41,9 @@ enum class TimerId { roundtimer, Timer1 };
 constexpr Millis roundtimer_interval = 2000;
 constexpr Millis timer1_interval = 13000;
 
-class Events {
+class EventLoop {
  public:
-  explicit Events(const Clock& clock) : clock_(clock) {}
+  explicit EventLoop(const Clock& clock) : clock_(clock) {}
 
   using HandlerRun = long;
 
@@ -59,6 +59,7 @@ class Events {
   // two requests that one handler makes can be told from a turn given back
   // by a later one.
   void begin_handler() { ++handler_; }
+  HandlerRun handler() const { return handler_; }
 
   Element focus() const { return focus_; }
   void request_focus(Element e, bool turn = false) { pending_.push_back({e, turn, handler_}); }
@@ -103,24 +104,6 @@ class Events {
   std::deque<FocusRequest> pending_;
   Timer round_{roundtimer_interval};
   Timer pause_{timer1_interval};
-};
-
-}  // namespace tarvix
-
-namespace tarvix {
-
-// The app: the machine's monotonic clock, optionally running faster than
-// real time (a soak plays a whole tournament in minutes).
-class SteadyClock : public Clock {
- public:
-  explicit SteadyClock(double speed = 1.0);
-  Millis now() const override;
-  // How long the host waits in real time for the game time to reach t.
-  Millis real_wait_until(Millis t) const;
-
- private:
-  double speed_;
-  std::int64_t start_ns_;
 };
 
 }  // namespace tarvix

@@ -4,7 +4,7 @@
 // process's resident memory read at every new hand. Not part of the test
 // suite: run it by hand, for leaks under the sanitizer build or valgrind.
 //
-//   QT_QPA_PLATFORM=offscreen TARVIX_SPEED=400 build-gui/tests/gui/tarvix_gui_soak 3
+//   QT_QPA_PLATFORM=offscreen TARVIX_SPEED=400 build/tools/tarvix_gui_soak 3
 //
 // The argument is the number of tournaments, one after another in one
 // process, each with its own host and windows. It prints the memory at every
@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "model/table.h"
 #include "windows/game_host.h"
 #include "windows/program.h"
 #include "windows/settings_window.h"
@@ -55,12 +56,10 @@ double speed_from_environment() {
 
 // The human's choice at an open turn, made through the buttons.
 void play_turn(windows::GameHost& host, windows::TableWindow& window) {
-  const Table* table = host.table();
-  if (!table || table->ended() || table->gameover) return;
-  const Screen& screen = host.screen();
-  if (!screen.visible(Command8)) return;
-  const bool can_check = screen.visible(Command7);
-  const bool best = table->p(human).handrank == 1;
+  if (!host.game().human_turn_open()) return;
+  const Table& table = host.game().table();
+  const bool can_check = table.control_shown(Command7);
+  const bool best = table.p(human).handrank == 1;
   const Element action = best ? (can_check ? Command6 : Command5) : can_check ? Command7 : Command8;
   QTest::mouseClick(window.button(action), Qt::LeftButton);
 }
@@ -81,28 +80,25 @@ void run_tournament(double speed, Totals& totals, int number) {
                     Qt::LeftButton);
   windows::TableWindow& window = *program.table();
 
-  int hand_seen = 0;
-  QObject::connect(&host, &windows::GameHost::changed, &window, [&](Element e) {
-    // Not inside the table's own handler: once it has returned.
-    if (e == Command8 && host.screen().visible(Command8))
+  host.game().listen([&](const GameEvent& event) {
+    // Not inside the game's own handler: once it has returned.
+    if (std::holds_alternative<HumanTurnOpened>(event))
       QTimer::singleShot(0, &window, [&] { play_turn(host, window); });
-    const Table* table = host.table();
-    if (!table || table->hands_dealt == hand_seen) return;
-    hand_seen = table->hands_dealt;
+    const auto* started = std::get_if<HandStarted>(&event);
+    if (!started) return;
     // A new size and a key now and then, so that the whole window keeps working.
-    QTimer::singleShot(0, &window, [&window, hand = hand_seen] {
+    QTimer::singleShot(0, &window, [&window, hand = started->hand] {
       // Six sizes in turn: after the first six hands every picture size is known.
       window.resize(900 + 60 * (hand % 6), 640 + 43 * (hand % 6));
       QTest::keyClick(&window, hand % 2 ? Qt::Key_F10 : Qt::Key_F9);
     });
     totals.rss.push_back(resident_kb());
-    std::printf("tournament %d hand %d rss %ld kB\n", number, hand_seen, totals.rss.back());
+    std::printf("tournament %d hand %d rss %ld kB\n", number, started->hand, totals.rss.back());
     std::fflush(stdout);
   });
   loop.exec();
-  const Table* table = host.table();
-  if (table && table->finish == Finish::won) ++totals.won;
-  if (table && table->finish == Finish::knocked_out) ++totals.knocked_out;
+  if (host.game().finish() == Finish::won) ++totals.won;
+  if (host.game().finish() == Finish::knocked_out) ++totals.knocked_out;
 }
 
 long median(std::vector<long> v) {

@@ -1,0 +1,80 @@
+#include "harness/rules.h"
+
+#include <algorithm>
+
+#include "model/table.h"
+#include "model/text.h"
+
+namespace tarvix::harness {
+
+namespace {
+
+std::string seat_text(int s) { return "seat " + std::to_string(s); }
+
+}  // namespace
+
+Rules::Rules(Game& game) : game_(game) {
+  game.listen([this](const GameEvent& event) { heard(event); });
+}
+
+void Rules::broke(std::string rule) {
+  if (broken_.empty()) broken_ = std::move(rule);
+}
+
+void Rules::heard(const GameEvent& event) {
+  const Table& t = game_.table();
+  if (std::holds_alternative<HandStarted>(event)) {
+    posted_.clear();
+    passed_.clear();
+    taken_.clear();
+  } else if (const auto* bet = std::get_if<ForcedBet>(&event)) {
+    // One forced bet a seat a hand: the blind or the ante, cut to the stack.
+    if (!posted_.insert(bet->seat).second)
+      broke(seat_text(bet->seat) + " posts a second forced bet in one hand");
+    const Chips due = bet->kind == ForcedBetKind::big_blind ? 2 * t.limits : t.limits;
+    if (bet->amount != std::min(due, bet->amount + bet->stack))
+      broke(seat_text(bet->seat) + " posts " + std::to_string(bet->amount) +
+            " for a forced bet of " + std::to_string(due));
+  } else if (const auto* pass = std::get_if<TurnPassed>(&event)) {
+    passed_.insert({pass->seat, pass->bet_panel, pass->by});
+  } else if (const auto* turn = std::get_if<TurnTaken>(&event)) {
+    // A seat's turn runs once for each time the turn is passed to it; one
+    // handler passing the same turn twice has passed it once.
+    const Pass pass{turn->seat, turn->bet_panel, turn->by};
+    if (!passed_.count(pass) || !taken_.insert(pass).second)
+      broke(seat_text(turn->seat) + "'s turn runs twice on one pass");
+  }
+}
+
+std::string Rules::state_violation() const {
+  const Table& t = game_.table();
+  if (std::string broken = t.broken_books(); !broken.empty()) return broken;
+  const Screen& screen = game_.screen();
+  for (int s = 1; s <= seats; ++s) {
+    const player& q = t.p(s);
+    const std::string& label = screen.caption(stack_label(s));
+    if (q.Active && label != number_text(q.prize) && !(q.prize < 1 && label == "All in"))
+      return seat_text(s) + ": stack label '" + label + "' for " + std::to_string(q.prize);
+  }
+  if (screen.visible(potlabel) && !t.gameover && screen.caption(potlabel) != number_text(t.pot))
+    return "pot label '" + screen.caption(potlabel) + "' for " + std::to_string(t.pot);
+  if (t.control_shown(Command6) && !t.ended()) {
+    const Chips call = t.amount_to_call();
+    if (screen.caption(Command5) != number_text(call) ||
+        screen.caption(Command6) != number_text(call + 2 * t.limits))
+      return "bet panel captions '" + screen.caption(Command5) + "', '" + screen.caption(Command6) +
+             "' for a call of " + std::to_string(call);
+  }
+  // While the game waits for time to pass, something must be going to
+  // happen: a timer runs, or the human has an open turn.
+  if (!t.ended() && !game_.next_due() && !game_.human_turn_open())
+    return "stalled: no timer runs and the human has no turn";
+  return {};
+}
+
+std::string Rules::violation() {
+  if (broken_.empty()) broke(state_violation());
+  return broken_;
+}
+
+}  // namespace tarvix::harness

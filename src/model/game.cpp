@@ -1,0 +1,70 @@
+#include "model/game.h"
+
+#include "model/table.h"
+
+namespace tarvix {
+
+Game::Game(std::unique_ptr<Random> random)
+    : random_(std::move(random)),
+      table_(std::make_unique<Table>(screen_, *random_, clock_, Settings{})) {
+  table_->on_event = [this](const GameEvent& event) { deliver(event); };
+}
+
+Game::~Game() = default;
+
+void Game::deliver(const GameEvent& event) {
+  for (const Listener& listener : listeners_) listener(event);
+}
+
+void Game::listen(Listener listener) { listeners_.push_back(std::move(listener)); }
+
+void Game::start(Settings settings) {
+  if (started_) return;
+  started_ = true;
+  table_->settings = std::move(settings);
+  table_->Form_Load();
+}
+
+void Game::click(Element e) {
+  if (started_) table_->click(e);
+}
+
+void Game::type_amount(const std::string& text) {
+  if (started_) table_->type_amount(text);
+}
+
+void Game::press_key(Key key) {
+  if (started_) table_->press_key(key);
+}
+
+void Game::advance_to(Millis t) {
+  while (started_ && !table_->ended()) {
+    const auto due = table_->next_tick_due();
+    if (!due || *due > t) break;
+    clock_.set(*due);
+    table_->run_due_timers();
+  }
+  clock_.set(t);
+}
+
+bool Game::step() {
+  const auto due = next_due();
+  if (!due) return false;
+  clock_.set(*due);
+  table_->run_due_timers();
+  return true;
+}
+
+std::optional<Millis> Game::next_due() const {
+  if (!started_ || table_->ended()) return std::nullopt;
+  return table_->next_tick_due();
+}
+
+bool Game::human_turn_open() const { return started_ && table_->human_turn_open(); }
+bool Game::ended() const { return table_->ended(); }
+Ending Game::ending() const { return table_->ending; }
+Finish Game::finish() const { return table_->finish; }
+int Game::hand() const { return table_->hands_dealt; }
+SitOut Game::sit_out() const { return table_->sit_out(); }
+
+}  // namespace tarvix
