@@ -10,8 +10,8 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("TARVIX"));
-  QApplication::setApplicationVersion(QStringLiteral("1.0"));
-  QGuiApplication::setDesktopFileName(QStringLiteral("tarvix"));
+  QApplication::setApplicationVersion(QStringLiteral(TARVIX_VERSION));
+  QGuiApplication::setDesktopFileName(QStringLiteral(TARVIX_APP_ID));
   tarvix::art::init_resources();
   QApplication::setWindowIcon(QIcon(QString::fromLatin1(tarvix::art::icon_path)));
   // The windows give way to one another; only the game's end quits.

@@ -18,6 +18,9 @@ install_packages() {
 # What building the game needs.
 build_packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools
                 libgl1-mesa-dev libxkbcommon-dev fonts-dejavu-core)
-# What the tests need on top.
+# What building the Debian package needs on top: dpkg-shlibdeps, and file,
+# with which CPack finds the executables.
+package_packages=(dpkg-dev file)
+# What the tests need on top, the checks of the package among them.
 test_packages=(clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-               xvfb xauth)
+               xvfb xauth desktop-file-utils appstream lintian)
