@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 
+#include "evaluation/detectors.h"
 #include "model/display.h"
 #include "model/events.h"
 #include "model/player.h"
@@ -207,6 +208,8 @@ class Table {
   void chips_to_pot(int whichlevel);
 
   // ---- Hand evaluation (evaluation/hand_value.cpp) ------------------------
+  // What the detectors found in each seat's cards at the deal, for the valuing.
+  std::array<procedures::Hand, seats + 1> hands{};
   void evaluate_player_cards();
   void evaluate_hand_royal(int player);
   void evaluate_hand_value1();  // seats 1..5
