@@ -1,4 +1,6 @@
 // Drawing a deck of 49 distinct cards and dealing seven to every seat.
+#include <cstdint>
+
 #include "model/card.h"
 #include "model/table.h"
 
@@ -6,18 +8,14 @@ namespace tarvix {
 
 void Table::dealfirst() {
   random.reseed();
-  // Rejection draw: a card already in the deck is drawn again.
-  deck[0] = random.whole(1, cards_in_pack);
-  for (int k = 1; k < deck_size; ++k) {
-    int x = 0;
-    bool repeated = true;
-    while (repeated) {
-      x = random.whole(1, cards_in_pack);
-      repeated = false;
-      for (int j = 0; j < k; ++j)
-        if (deck[static_cast<std::size_t>(j)] == x) repeated = true;
-    }
-    deck[static_cast<std::size_t>(k)] = x;
+  // Rejection draw: a card already in the deck is drawn again. The cards
+  // drawn so far are kept as bits of one word, so a repeat is one test.
+  std::uint64_t drawn = 0;
+  for (std::size_t k = 0; k < deck.size(); ++k) {
+    int x = random.whole(1, cards_in_pack);
+    while ((drawn >> x & 1u) != 0) x = random.whole(1, cards_in_pack);
+    drawn |= std::uint64_t{1} << x;
+    deck[k] = x;
   }
 }
 
