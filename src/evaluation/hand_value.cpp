@@ -53,10 +53,11 @@ void found(player& q, procedures::Hand& hand, Category category, int index) {
   text.append(d.by_suit ? suit_words[index] : rank_tokens[index]);
 }
 
-// The straight and the flush are written even when there is none: " ".
+// The straight and the flush are written even when there is none.
 void found_or_blank(player& q, procedures::Hand& hand, Category category, int index) {
+  static const std::string blank = " ";
   if (index == nothing)
-    q.*description_of(category).member = " ";
+    q.*description_of(category).member = blank;
   else
     found(q, hand, category, index);
 }
