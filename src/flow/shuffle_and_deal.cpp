@@ -31,7 +31,7 @@ void Table::distribute_cards_for_10() {
     }
   }
   for (int c = 1; c <= 7; ++c)
-    for (int s = 1; s <= seats; ++s) p(s).cardtext(c) = convert2card(p(s).card(c));
+    for (int s = 1; s <= seats; ++s) write_card_text(p(s).card(c), p(s).cardtext(c));
   class_set_to_zero();
   numberofwinners = 0;
   while (numberofwinners <= 0) evaluate_player_cards();
