@@ -9,13 +9,16 @@ namespace tarvix {
 void Table::dealfirst() {
   random.reseed();
   // Rejection draw: a card already in the deck is drawn again. The cards
-  // drawn so far are kept as bits of one word, so a repeat is one test.
+  // drawn so far are kept as bits of one word; a repeat is written to the
+  // entry and overwritten by the next draw, so that the loop does not
+  // branch on the draw.
   std::uint64_t drawn = 0;
-  for (std::size_t k = 0; k < deck.size(); ++k) {
-    int x = random.whole(1, cards_in_pack);
-    while ((drawn >> x & 1u) != 0) x = random.whole(1, cards_in_pack);
-    drawn |= std::uint64_t{1} << x;
+  for (std::size_t k = 0; k < deck.size();) {
+    const int x = random.whole(1, cards_in_pack);
+    const std::uint64_t bit = std::uint64_t{1} << x;
     deck[k] = x;
+    k += (drawn & bit) == 0 ? 1 : 0;
+    drawn |= bit;
   }
 }
 
