@@ -1,114 +1,83 @@
 #include "evaluation/detectors.h"
 
+#include <algorithm>
+
 #include "model/card.h"
 
 namespace tarvix::procedures {
 
 namespace {
 
-const std::string nothing = " ";
+constexpr int flush_size = 5;
+constexpr unsigned five_in_a_row = 0b11111;
 
-bool has_rank(const std::string& text, const std::string& token) {
-  return !token.empty() && text.compare(0, token.size(), token) == 0;
+// The run whose top rank is top, as a mask of rank bits: the ace-low run is
+// A 2 3 4 5, every other run five consecutive ranks.
+constexpr unsigned run_mask(int top) {
+  return top == five ? 1u << ace | five_in_a_row >> 1 : five_in_a_row << (top - 4);
 }
 
-// Everything before the suit letter: "10" of "10c", "Q" of "Qh".
-std::string rank_of(const std::string& text) {
-  return text.empty() ? std::string{} : text.substr(0, text.size() - 1);
-}
-
-// 2..10, J 11, Q 12, K 13, A 14; 0 for a text that is no rank token.
-int rank_value(const std::string& token) {
-  for (int i = 0; i < 13; ++i)
-    if (token == rank_tokens[i]) return i + 2;
-  return 0;
-}
-
-int count_rank(const CardTexts& cards, const std::string& token) {
-  int count = 0;
-  for (const auto& text : cards)
-    if (has_rank(text, token)) ++count;
-  return count;
-}
-
-bool rank_present(const CardTexts& cards, const std::string& token) {
-  return count_rank(cards, token) > 0;
-}
-
-// Run number k (0 = the ace-low run "5" .. 9 = the run to the ace) holds five
-// ranks: the ace-low run A 2 3 4 5, the others five consecutive rank indexes.
-std::string run_rank(int run, int place) {
-  if (run == 0 && place == 0) return "A";
-  const int index = run == 0 ? place - 1 : run - 1 + place;
-  return rank_tokens[index];
-}
-
-std::string run_name(int run) { return rank_tokens[run + 3]; }
+int rank_of(int card) { return card < 1 || card > cards_in_pack ? nothing : rank_index(card); }
 
 }  // namespace
 
-std::string evaluate_top(const CardTexts& cards) {
-  std::string result = nothing;
-  for (const char* token : rank_tokens)
-    for (int c = 0; c < 2; ++c)
-      if (cards[static_cast<std::size_t>(c)].find(token) != std::string::npos)
-        result = std::string("Top ") + token;
-  return result;
+CardCounts::CardCounts(const Cards& cards) : first(rank_of(cards[0])), second(rank_of(cards[1])) {
+  for (int card : cards) {
+    const int rank = rank_of(card);
+    if (rank == nothing) continue;
+    ranks |= 1u << rank;
+    ++of_rank[static_cast<std::size_t>(rank)];
+    ++of_suit[static_cast<std::size_t>(suit_index(card))];
+  }
 }
 
-std::string evaluate_kinds(const CardTexts& cards) {
-  const std::string r1 = rank_of(cards[0]);
-  const std::string r2 = rank_of(cards[1]);
-  const int count1 = count_rank(cards, r1);
-  const int count2 = count_rank(cards, r2);
+int evaluate_top(const CardCounts& cards) { return std::max(cards.first, cards.second); }
+
+Found evaluate_kinds(const CardCounts& cards) {
+  const int r1 = cards.first;
+  const int r2 = cards.second;
+  auto count_of = [&](int rank) {
+    return rank == nothing ? 0 : cards.of_rank[static_cast<std::size_t>(rank)];
+  };
+  const int count1 = count_of(r1);
+  const int count2 = count_of(r2);
 
   // Every rule that holds overwrites the result: the last one decides.
-  std::string result = nothing;
-  if (count1 == 2) result = "Pair " + r1;
-  if (count2 == 2) result = "Pair " + r2;
-  if (count1 == 2 && count2 == 2 && r1 != r2)
-    result = "Two Kind " + (rank_value(r1) > rank_value(r2) ? r1 : r2);
-  if (count1 == 3) result = "Three Kind " + r1;
-  if (count2 == 3) result = "Three Kind " + r2;
-  if (count1 == 3 && count2 == 2) result = "FullHouse " + r1;
-  if (count1 == 2 && count2 == 3) result = "FullHouse " + r2;
-  if (count1 == 4) result = "Four Kind " + r1;
-  if (count2 == 4) result = "Four Kind " + r2;
+  Found result;
+  auto rule = [&](bool holds, Category category, int rank) {
+    if (holds) result = {category, rank};
+  };
+  rule(count1 == 2, Category::pair, r1);
+  rule(count2 == 2, Category::pair, r2);
+  rule(count1 == 2 && count2 == 2 && r1 != r2, Category::two_kind, std::max(r1, r2));
+  rule(count1 == 3, Category::three_kind, r1);
+  rule(count2 == 3, Category::three_kind, r2);
+  rule(count1 == 3 && count2 == 2, Category::full_house, r1);
+  rule(count1 == 2 && count2 == 3, Category::full_house, r2);
+  rule(count1 == 4, Category::four_kind, r1);
+  rule(count2 == 4, Category::four_kind, r2);
   return result;
 }
 
-std::string evaluate_straight(const CardTexts& cards) {
-  const std::string r1 = rank_of(cards[0]);
-  const std::string r2 = rank_of(cards[1]);
-  std::string result = nothing;
-  // Token by token in ascending order, so the ace's runs are tested last: an
-  // ace among the first two cards lets the ace-low run stand.
-  for (const char* token : rank_tokens) {
-    if (token != r1 && token != r2) continue;
-    for (int run = 0; run < 10; ++run) {
-      bool contains_token = false;
-      bool present = true;
-      for (int place = 0; place < 5; ++place) {
-        const std::string rank = run_rank(run, place);
-        if (rank == token) contains_token = true;
-        if (!rank_present(cards, rank)) present = false;
-      }
-      if (contains_token && present) result = "straight " + run_name(run);
+int evaluate_straight(const CardCounts& cards) {
+  int result = nothing;
+  // The lower first-card rank first, so the ace's runs are tested last: an
+  // ace among the first two cards lets the ace-low run stand. Within a rank
+  // the highest run found stands.
+  for (int rank : {std::min(cards.first, cards.second), std::max(cards.first, cards.second)}) {
+    if (rank == nothing) continue;
+    for (int top = five; top <= ace; ++top) {
+      const unsigned run = run_mask(top);
+      if ((run >> rank & 1u) != 0 && (cards.ranks & run) == run) result = top;
     }
   }
   return result;
 }
 
-std::string evaluate_flush(const CardTexts& cards) {
-  static const char letters[] = {'c', 'd', 'h', 's'};
-  static const char* const words[] = {"clubs", "diamonds", "hearts", "spades"};
-  std::string result = nothing;
-  for (int suit = 0; suit < 4; ++suit) {
-    int count = 0;
-    for (const auto& text : cards)
-      if (text.find(letters[suit], 1) != std::string::npos) ++count;
-    if (count >= 5) result = std::string("flush ") + words[suit];
-  }
+int evaluate_flush(const CardCounts& cards) {
+  int result = nothing;
+  for (int suit = 0; suit < suits_in_pack; ++suit)
+    if (cards.of_suit[static_cast<std::size_t>(suit)] >= flush_size) result = suit;
   return result;
 }
 

@@ -10,76 +10,72 @@ namespace tarvix {
 
 namespace {
 
-bool contains(const std::string& text, const char* word) {
-  return text.find(word) != std::string::npos;
-}
+using procedures::Category;
+using procedures::nothing;
 
-// The text after the first occurrence of lead: "10" of "straight 10" after "straight ".
-std::string text_after(const std::string& text, const std::string& lead) {
-  const auto at = text.find(lead);
-  return at == std::string::npos ? std::string{} : text.substr(at + lead.size());
-}
+constexpr int value_step = 100;  // each category above the one below
 
-std::string last_word(const std::string& text) {
-  const auto blank = text.rfind(' ');
-  return blank == std::string::npos ? text : text.substr(blank + 1);
-}
-
-// Offsets on the hundreds scale: "2" is 1 .. "A" is 13; "clubs" 1 .. "spades" 4.
-int rank_offset(const std::string& word) {
-  for (int i = 0; i < 13; ++i)
-    if (word == rank_tokens[i]) return i + 1;
-  return 0;
-}
-
-int suit_offset(const std::string& word) {
-  static const char* const words[] = {"clubs", "diamonds", "hearts", "spades"};
-  for (int i = 0; i < 4; ++i)
-    if (word == words[i]) return i + 1;
-  return 0;
-}
-
-struct Category {
+// Each category's description member and the start of its text; the text
+// ends in the rank token, or the suit word for flush and royal flush.
+struct Description {
   std::string player::*member;
-  const char* keyword;
-  int base;
+  const char* lead;
   bool by_suit;
 };
 
-// Lowest first: a category found later overwrites the earlier ones.
-const Category categories[] = {
-    {&player::handvaluetops, "Top", 100, false},
-    {&player::handvaluepair, "Pair", 200, false},
-    {&player::handvaluetwok, "Two Kind", 300, false},
-    {&player::handvaluethreek, "Three Kind", 400, false},
-    {&player::handvaluestraight, "straight", 500, false},
-    {&player::handvalueflush, "flush", 600, true},
-    {&player::handvaluefullhouse, "FullHouse", 700, false},
-    {&player::handvaluefourk, "Four Kind", 800, false},
-    {&player::handvaluesflush, "straight flush", 900, false},
-    {&player::handvaluerflush, "royal", 1000, true},
+const Description descriptions[procedures::category_count] = {
+    {&player::handvaluetops, "Top ", false},
+    {&player::handvaluepair, "Pair ", false},
+    {&player::handvaluetwok, "Two Kind ", false},
+    {&player::handvaluethreek, "Three Kind ", false},
+    {&player::handvaluestraight, "straight ", false},
+    {&player::handvalueflush, "flush ", true},
+    {&player::handvaluefullhouse, "FullHouse ", false},
+    {&player::handvaluefourk, "Four Kind ", false},
+    {&player::handvaluesflush, "straight flush ", false},
+    {&player::handvaluerflush, "royal flush ", true},
 };
+
+const char* const suit_words[procedures::suits_in_pack] = {"clubs", "diamonds", "hearts", "spades"};
+
+const Description& description_of(Category category) {
+  return descriptions[static_cast<std::size_t>(category)];
+}
+
+// Records what a detector found and writes its description; the text is
+// made in the member itself, which keeps its room from deal to deal.
+void found(player& q, procedures::Hand& hand, Category category, int index) {
+  if (index == nothing) return;
+  hand.set(category, index);
+  const Description& d = description_of(category);
+  std::string& text = q.*d.member;
+  text.assign(d.lead);
+  text.append(d.by_suit ? suit_words[index] : rank_tokens[index]);
+}
+
+// The straight and the flush are written even when there is none.
+void found_or_blank(player& q, procedures::Hand& hand, Category category, int index) {
+  static const std::string blank = " ";
+  if (index == nothing)
+    q.*description_of(category).member = blank;
+  else
+    found(q, hand, category, index);
+}
 
 }  // namespace
 
 void Table::evaluate_player_cards() {
   for (int s = 1; s <= seats; ++s) {
     player& q = p(s);
-    procedures::CardTexts cards;
-    for (int c = 1; c <= 7; ++c) cards[static_cast<std::size_t>(c - 1)] = q.cardtext(c);
-
-    const std::string top = procedures::evaluate_top(cards);
-    if (contains(top, "Top")) q.handvaluetops = top;
-
-    const std::string kinds = procedures::evaluate_kinds(cards);
-    if (contains(kinds, "Pair")) q.handvaluepair = kinds;
-    if (contains(kinds, "Two Kind")) q.handvaluetwok = kinds;
-    if (contains(kinds, "Three Kind")) q.handvaluethreek = kinds;
-    if (contains(kinds, "FullHouse")) q.handvaluefullhouse = kinds;
-    if (contains(kinds, "Four Kind")) q.handvaluefourk = kinds;
-
-    q.handvaluestraight = procedures::evaluate_straight(cards);
-    q.handvalueflush = procedures::evaluate_flush(cards);
+    const procedures::CardCounts cards(
+        {q.cardone, q.cardtwo, q.cardthree, q.cardfour, q.cardfive, q.cardsix, q.cardseven});
+    procedures::Hand& hand = hands[static_cast<std::size_t>(s)];
+    hand = {};
+    found(q, hand, Category::top, procedures::evaluate_top(cards));
+    const procedures::Found kinds = procedures::evaluate_kinds(cards);
+    found(q, hand, kinds.category, kinds.index);
+    found_or_blank(q, hand, Category::straight, procedures::evaluate_straight(cards));
+    found_or_blank(q, hand, Category::flush, procedures::evaluate_flush(cards));
     evaluate_hand_royal(s);
   }
 
@@ -93,15 +89,14 @@ void Table::evaluate_player_cards() {
 }
 
 void Table::evaluate_hand_royal(int player) {
-  auto& q = p(player);
-  const bool straight = contains(q.handvaluestraight, "straight");
-  const bool flush = contains(q.handvalueflush, "flush");
+  procedures::Hand& hand = hands[static_cast<std::size_t>(player)];
+  const int straight = hand[Category::straight];
+  const int flush = hand[Category::flush];
   // The straight and the flush may come from different cards: the house
   // counts any straight with any flush as a straight flush.
-  if (straight && flush)
-    q.handvaluesflush = "straight flush " + text_after(q.handvaluestraight, "straight ");
-  if (contains(q.handvaluestraight, "straight A") && flush)
-    q.handvaluerflush = "royal flush " + text_after(q.handvalueflush, "flush ");
+  if (straight == nothing || flush == nothing) return;
+  found(p(player), hand, Category::straight_flush, straight);
+  if (straight == procedures::ace) found(p(player), hand, Category::royal_flush, flush);
 }
 
 void Table::evaluate_hand_value1() {
@@ -114,12 +109,15 @@ void Table::evaluate_hand_value() {
 
 void Table::value_seat(int s) {
   player& q = p(s);
-  for (const Category& category : categories) {
-    const std::string& description = q.*category.member;
-    if (!contains(description, category.keyword)) continue;
-    q.handvalue = description;
-    const std::string word = last_word(description);
-    q.handnumber = category.base + (category.by_suit ? suit_offset(word) : rank_offset(word));
+  const procedures::Hand& hand = hands[static_cast<std::size_t>(s)];
+  // The highest category found decides: its description, and its step plus
+  // one rank or suit, with no kickers.
+  for (int c = procedures::category_count - 1; c >= 0; --c) {
+    const auto category = static_cast<Category>(c);
+    if (hand[category] == nothing) continue;
+    q.handvalue = q.*description_of(category).member;
+    q.handnumber = (c + 1) * value_step + hand[category] + 1;
+    return;
   }
 }
 

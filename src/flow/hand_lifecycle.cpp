@@ -137,8 +137,9 @@ void Table::new_deal() {
 }
 
 void Table::deal_and_open_third_street() {
+  // The deal has evaluated and ranked the seats; a second evaluation of the
+  // same cards would write the same again.
   distribute_cards_for_10();
-  evaluate_player_cards();
   show_hole_cards();
   blinds_bet();
   Command4_Click();

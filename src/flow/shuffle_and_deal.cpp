@@ -1,4 +1,6 @@
 // Drawing a deck of 49 distinct cards and dealing seven to every seat.
+#include <cstdint>
+
 #include "model/card.h"
 #include "model/table.h"
 
@@ -6,18 +8,17 @@ namespace tarvix {
 
 void Table::dealfirst() {
   random.reseed();
-  // Rejection draw: a card already in the deck is drawn again.
-  deck[0] = random.whole(1, cards_in_pack);
-  for (int k = 1; k < deck_size; ++k) {
-    int x = 0;
-    bool repeated = true;
-    while (repeated) {
-      x = random.whole(1, cards_in_pack);
-      repeated = false;
-      for (int j = 0; j < k; ++j)
-        if (deck[static_cast<std::size_t>(j)] == x) repeated = true;
-    }
-    deck[static_cast<std::size_t>(k)] = x;
+  // Rejection draw: a card already in the deck is drawn again. The cards
+  // drawn so far are kept as bits of one word; a repeat is written to the
+  // entry and overwritten by the next draw, so that the loop does not
+  // branch on the draw.
+  std::uint64_t drawn = 0;
+  for (std::size_t k = 0; k < deck.size();) {
+    const int x = random.whole(1, cards_in_pack);
+    const std::uint64_t bit = std::uint64_t{1} << x;
+    deck[k] = x;
+    k += (drawn & bit) == 0 ? 1 : 0;
+    drawn |= bit;
   }
 }
 
@@ -32,7 +33,7 @@ void Table::distribute_cards_for_10() {
     }
   }
   for (int c = 1; c <= 7; ++c)
-    for (int s = 1; s <= seats; ++s) p(s).cardtext(c) = convert2card(p(s).card(c));
+    for (int s = 1; s <= seats; ++s) write_card_text(p(s).card(c), p(s).cardtext(c));
   class_set_to_zero();
   numberofwinners = 0;
   while (numberofwinners <= 0) evaluate_player_cards();

@@ -18,6 +18,8 @@ constexpr int suit_index(int card) { return (card - 1) % 4; }  // 0 = clubs .. 3
 // The card's text: rank token ("2".."10", "J", "Q", "K", "A") and suit letter.
 // Anything outside 1..52 gives the empty text.
 std::string convert2card(const int& temp);
+// The same text written into text in place, with no string made on the way.
+void write_card_text(int card, std::string& text);
 
 // The rank tokens in ascending order, "2" .. "A".
 extern const char* const rank_tokens[13];

@@ -35,6 +35,7 @@
 #include <optional>
 #include <string>
 
+#include "evaluation/detectors.h"
 #include "model/commands.h"
 #include "model/display.h"
 #include "model/event_loop.h"
@@ -234,6 +235,8 @@ class Table {
   void place_chip(int index, int left, int top);
 
   // ---- Hand evaluation (evaluation/hand_value.cpp) ------------------------
+  // What the detectors found in each seat's cards at the deal, for the valuing.
+  std::array<procedures::Hand, seats + 1> hands{};
   void evaluate_player_cards();
   void evaluate_hand_royal(int player);
   void evaluate_hand_value1();  // seats 1..5
