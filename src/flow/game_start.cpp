@@ -67,8 +67,7 @@ void Table::Form_Load() {
     chip_at[static_cast<std::size_t>(i)] = {r.top, r.left};
   }
   for (int i = 0; i < pot_chip_count; ++i)
-    pot_chip_home[static_cast<std::size_t>(i)] =
-        chip_at[static_cast<std::size_t>(pot_chip_first + i)];
+    pot_chip_home[static_cast<std::size_t>(i)] = chip_place(pot_chip_first + i);
 
   for (int s = 1; s <= seats; ++s) {
     display.set_caption(stack_label(s), number_text(p(s).prize));

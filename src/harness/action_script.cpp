@@ -241,11 +241,9 @@ class Player {
           const bool best = table.p(human).handrank == 1;
           if (rule == 0) {
             click(calm);
-          } else if (rule == 1) {
-            click(passive);
           } else if (rule == 2) {
             click(table.postflop4 ? Command8 : calm);
-          } else if (!best) {
+          } else if (rule == 1 || !best) {
             click(passive);
           } else if (rule == 3) {
             click(Command6);

@@ -111,6 +111,7 @@ class Table {
   // onto the winner's pile (seat 1's pile is put back in place at every
   // stake), then every pot chip back to its home, saved at load.
   std::array<Home, backchips_count> chip_at{};
+  const Home& chip_place(int index) const { return chip_at[static_cast<std::size_t>(index)]; }
   std::array<Home, pot_chip_count> pot_chip_home{};
 
   // The controls shown: the bet panel while the human decides, Sit Out and

@@ -145,8 +145,7 @@ void Table::pot_to_winner(int s) {
   // Each pot chip lands on the winner's pile, then the pot is cleared away
   // and its chips go back, hidden, to where the pot is drawn.
   for (int i = pot_chip_first; i <= pot_chip_last; ++i) {
-    const Home& pile =
-        chip_at[static_cast<std::size_t>(pile_chips * (s - 1) + (i - pot_chip_first) % pile_chips)];
+    const Home& pile = chip_place(pile_chips * (s - 1) + (i - pot_chip_first) % pile_chips);
     place_chip(i, pile.left, pile.top);
   }
   for (int i = pot_chip_first; i <= pot_chip_last; ++i) display.set_visible(backchips(i), false);
