@@ -1,18 +1,27 @@
 // The headless simulator: whole tournaments on virtual time, one line each.
 //
 //   tarvix-sim bench       prints the behaviour signature
-//   tarvix-sim [--tournaments N] [--seed S] [--policy fold|call|random]
-//              [--think MS] [--playersout N] [--quiet]
+//   tarvix-sim [--tournaments N] [--seed S] [--policy fold|call|random|sharp]
+//              [--think MS] [--playersout N] [--jobs N] [--quiet]
 //
 // --playersout N starts the field with N players already out elsewhere, so
-// that the late field and the final table are played often.
+// that the late field and the final table are played often. --jobs N plays N
+// tournaments at a time (the machine's cores by default), each seed on a
+// table of its own; the output and the signature are those of one job.
 #include "harness/simulator.h"
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
+#include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 using namespace tarvix;
 using namespace tarvix::harness;
@@ -39,33 +48,86 @@ int run_bench() {
 int usage() {
   std::fprintf(stderr,
                "usage: tarvix-sim bench\n"
-               "       tarvix-sim [--tournaments N] [--seed S] [--policy fold|call|random]\n"
-               "                  [--think MS] [--playersout N] [--quiet]\n");
+               "       tarvix-sim [--tournaments N] [--seed S] [--policy fold|call|random|sharp]\n"
+               "                  [--think MS] [--playersout N] [--jobs N] [--quiet]\n");
   return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+struct Batch {
   long tournaments = 1;
   std::uint64_t seed = 1;
   Policy policy = Policy::call;
   Millis think = 5000;
-  bool quiet = false;
   int start_playersout = 0;
+  unsigned jobs = 1;
+};
+
+// Plays a batch on several threads, each tournament on a game of its own,
+// and hands the results over in seed order as they come: what is printed
+// does not depend on how many threads played.
+class Runner {
+ public:
+  explicit Runner(const Batch& batch) : batch_(batch), results_(std::size_t(batch.tournaments)) {
+    const unsigned threads = std::max(1u, std::min<unsigned>(batch.jobs, batch.tournaments));
+    for (unsigned i = 0; i < threads; ++i) workers_.emplace_back([this] { work(); });
+  }
+  ~Runner() {
+    stop_ = true;
+    for (std::thread& worker : workers_) worker.join();
+  }
+
+  // The result of tournament n (0-based), once it has been played.
+  TournamentResult take(long n) {
+    std::unique_lock lock(mutex_);
+    auto& slot = results_[std::size_t(n)];
+    ready_.wait(lock, [&slot] { return slot.has_value(); });
+    TournamentResult result = std::move(*slot);
+    slot.reset();
+    return result;
+  }
+
+ private:
+  void work() {
+    for (long n = next_++; n < batch_.tournaments && !stop_; n = next_++) {
+      Simulation simulation(batch_.seed + std::uint64_t(n), batch_.policy, batch_.think,
+                            batch_.start_playersout);
+      TournamentResult result = simulation.run();
+      const std::lock_guard lock(mutex_);
+      results_[std::size_t(n)] = std::move(result);
+      ready_.notify_all();
+    }
+  }
+
+  const Batch batch_;
+  std::vector<std::optional<TournamentResult>> results_;
+  std::atomic<long> next_{0};
+  std::atomic<bool> stop_{false};
+  std::mutex mutex_;
+  std::condition_variable ready_;
+  std::vector<std::thread> workers_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Batch batch;
+  batch.jobs = std::max(1u, std::thread::hardware_concurrency());
+  bool quiet = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool has_value = i + 1 < argc;
     if (arg == "--tournaments" && has_value)
-      tournaments = std::atol(argv[++i]);
+      batch.tournaments = std::max(1L, std::atol(argv[++i]));
     else if (arg == "--seed" && has_value)
-      seed = std::strtoull(argv[++i], nullptr, 10);
+      batch.seed = std::strtoull(argv[++i], nullptr, 10);
     else if (arg == "--policy" && has_value) {
-      if (!parse_policy(argv[++i], policy)) return usage();
+      if (!parse_policy(argv[++i], batch.policy)) return usage();
     } else if (arg == "--think" && has_value)
-      think = std::atol(argv[++i]);
+      batch.think = std::atol(argv[++i]);
     else if (arg == "--playersout" && has_value)
-      start_playersout = std::atoi(argv[++i]);
+      batch.start_playersout = std::atoi(argv[++i]);
+    else if (arg == "--jobs" && has_value)
+      batch.jobs = unsigned(std::max(1, std::atoi(argv[++i])));
     else if (arg == "--quiet")
       quiet = true;
     else if (arg == "bench")
@@ -77,10 +139,9 @@ int main(int argc, char** argv) {
   const auto start = std::chrono::steady_clock::now();
   long hands = 0, knocked_out = 0, won = 0, exits = 0;
   std::uint64_t signature = 0;
-  for (long n = 0; n < tournaments; ++n) {
-    const std::uint64_t this_seed = seed + static_cast<std::uint64_t>(n);
-    Simulation simulation(this_seed, policy, think, start_playersout);
-    const TournamentResult r = simulation.run();
+  Runner runner(batch);
+  for (long n = 0; n < batch.tournaments; ++n) {
+    const TournamentResult r = runner.take(n);
     hands += r.hands;
     signature = signature * 0x100000001b3ULL ^ r.signature;
     if (!r.violation.empty()) {
@@ -101,11 +162,12 @@ int main(int argc, char** argv) {
   }
   const double wall =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const auto per_second = [wall](double n) { return wall > 0 ? n / wall : 0.0; };
   std::printf(
       "%ld tournaments (%s): %ld knocked out, %ld won, %ld exits, %ld hands; "
-      "%.2f s wall, %.0f tournaments/s; signature %016llx\n",
-      tournaments, policy_name(policy), knocked_out, won, exits, hands, wall,
-      wall > 0 ? static_cast<double>(tournaments) / wall : 0.0,
+      "%.2f s wall on %u jobs, %.0f tournaments/s, %.0f hands/s; signature %016llx\n",
+      batch.tournaments, policy_name(batch.policy), knocked_out, won, exits, hands, wall,
+      batch.jobs, per_second(double(batch.tournaments)), per_second(double(hands)),
       static_cast<unsigned long long>(signature));
   return 0;
 }

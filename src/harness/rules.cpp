@@ -22,28 +22,38 @@ void Rules::broke(std::string rule) {
 }
 
 void Rules::heard(const GameEvent& event) {
-  const Table& t = game_.table();
   if (std::holds_alternative<HandStarted>(event)) {
     posted_.clear();
     passed_.clear();
-    taken_.clear();
   } else if (const auto* bet = std::get_if<ForcedBet>(&event)) {
-    // One forced bet a seat a hand: the blind or the ante, cut to the stack.
-    if (!posted_.insert(bet->seat).second)
-      broke(seat_text(bet->seat) + " posts a second forced bet in one hand");
-    const Chips due = bet->kind == ForcedBetKind::big_blind ? 2 * t.limits : t.limits;
-    if (bet->amount != std::min(due, bet->amount + bet->stack))
-      broke(seat_text(bet->seat) + " posts " + std::to_string(bet->amount) +
-            " for a forced bet of " + std::to_string(due));
+    heard_forced_bet(*bet);
   } else if (const auto* pass = std::get_if<TurnPassed>(&event)) {
-    passed_.insert({pass->seat, pass->bet_panel, pass->by});
+    // One handler passing the same turn twice has passed it once.
+    const Pass passed{pass->seat, pass->bet_panel, pass->by};
+    if (std::find(passed_.begin(), passed_.end(), passed) == passed_.end())
+      passed_.push_back(passed);
   } else if (const auto* turn = std::get_if<TurnTaken>(&event)) {
-    // A seat's turn runs once for each time the turn is passed to it; one
-    // handler passing the same turn twice has passed it once.
-    const Pass pass{turn->seat, turn->bet_panel, turn->by};
-    if (!passed_.count(pass) || !taken_.insert(pass).second)
+    // A seat's turn runs once for each time the turn is passed to it: each
+    // turn taken answers a pass still waiting.
+    const auto waiting =
+        std::find(passed_.begin(), passed_.end(), Pass{turn->seat, turn->bet_panel, turn->by});
+    if (waiting == passed_.end())
       broke(seat_text(turn->seat) + "'s turn runs twice on one pass");
+    else
+      passed_.erase(waiting);
   }
+}
+
+void Rules::heard_forced_bet(const ForcedBet& bet) {
+  // One forced bet a seat a hand: the blind or the ante, cut to the stack.
+  if (std::find(posted_.begin(), posted_.end(), bet.seat) != posted_.end())
+    broke(seat_text(bet.seat) + " posts a second forced bet in one hand");
+  posted_.push_back(bet.seat);
+  const Chips limits = game_.table().limits;
+  const Chips due = bet.kind == ForcedBetKind::big_blind ? 2 * limits : limits;
+  if (bet.amount != std::min(due, bet.amount + bet.stack))
+    broke(seat_text(bet.seat) + " posts " + std::to_string(bet.amount) + " for a forced bet of " +
+          std::to_string(due));
 }
 
 std::string Rules::state_violation() const {
@@ -53,15 +63,15 @@ std::string Rules::state_violation() const {
   for (int s = 1; s <= seats; ++s) {
     const player& q = t.p(s);
     const std::string& label = screen.caption(stack_label(s));
-    if (q.Active && label != number_text(q.prize) && !(q.prize < 1 && label == "All in"))
+    if (q.Active && !is_number_text(label, q.prize) && !(q.prize < 1 && label == "All in"))
       return seat_text(s) + ": stack label '" + label + "' for " + std::to_string(q.prize);
   }
-  if (screen.visible(potlabel) && !t.gameover && screen.caption(potlabel) != number_text(t.pot))
+  if (screen.visible(potlabel) && !t.gameover && !is_number_text(screen.caption(potlabel), t.pot))
     return "pot label '" + screen.caption(potlabel) + "' for " + std::to_string(t.pot);
   if (t.control_shown(Command6) && !t.ended()) {
     const Chips call = t.amount_to_call();
-    if (screen.caption(Command5) != number_text(call) ||
-        screen.caption(Command6) != number_text(call + 2 * t.limits))
+    if (!is_number_text(screen.caption(Command5), call) ||
+        !is_number_text(screen.caption(Command6), call + 2 * t.limits))
       return "bet panel captions '" + screen.caption(Command5) + "', '" + screen.caption(Command6) +
              "' for a call of " + std::to_string(call);
   }

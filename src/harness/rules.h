@@ -4,9 +4,9 @@
 // forced bets and the turns. A broken rule names itself.
 #pragma once
 
-#include <set>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "model/game.h"
 
@@ -23,16 +23,17 @@ class Rules {
 
  private:
   void heard(const GameEvent& event);
+  void heard_forced_bet(const ForcedBet& bet);
   void broke(std::string rule);
   std::string state_violation() const;
 
   const Game& game_;
   std::string broken_;  // the first rule the events broke
-  // This hand's forced bets, by seat, and the turns passed and taken: a
-  // pass is (seat, to the bet panel, the handler run that passed it).
-  std::set<int> posted_;
+  // This hand's forced bets, by seat, and the turns passed and not yet
+  // taken: a pass is (seat, to the bet panel, the handler run that passed it).
+  std::vector<int> posted_;
   using Pass = std::tuple<int, bool, long>;
-  std::set<Pass> passed_, taken_;
+  std::vector<Pass> passed_;
 };
 
 }  // namespace tarvix::harness

@@ -296,6 +296,7 @@ class Table {
 
  private:
   std::bitset<element_count> shown_controls_;
+  Chips limits_shown_ = 0;  // the limits the limits display shows
 };
 
 }  // namespace tarvix

@@ -21,6 +21,9 @@ constexpr Step ladder[] = {
 }  // namespace
 
 void Table::show_limits() {
+  // Written at every tick; the words change only with the limits.
+  if (limits == limits_shown_) return;
+  limits_shown_ = limits;
   display.set_caption(limitslabel, "Limits Go Up in Every 10 mins");
   display.set_caption(limitsdisplay,
                       "Limits   " + number_text(limits) + "  -  " + number_text(2 * limits));
