@@ -19,6 +19,10 @@ constexpr int suit_index(int card) { return (card - 1) % 4; }  // 0 = clubs .. 3
 // Anything outside 1..52 gives the empty text.
 std::string convert2card(const int& temp);
 
+// The card in words, as a screen reader says it: "seven of diamonds", "ace of
+// spades". Anything outside 1..52 gives the empty text.
+std::string card_words(int card);
+
 // The rank tokens in ascending order, "2" .. "A".
 extern const char* const rank_tokens[13];
 
