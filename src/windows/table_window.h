@@ -26,6 +26,7 @@ namespace tarvix::windows {
 
 class GameHost;
 class SpokenLabel;
+class TableReader;
 
 class TableWindow : public QWidget {
   Q_OBJECT
@@ -53,6 +54,8 @@ class TableWindow : public QWidget {
   QLineEdit* amount_box() const { return amount_box_; }
   // The screen reader's stand-in for a painted text, or null.
   SpokenLabel* spoken(Element e) const;
+  // Cards, the dealer button and the turn in words, for screen readers.
+  TableReader* reader() const { return reader_; }
 
   void toggle_full_screen();
 
@@ -103,6 +106,7 @@ class TableWindow : public QWidget {
   std::map<Element, QPushButton*> buttons_;
   QLineEdit* amount_box_ = nullptr;
   std::map<Element, SpokenLabel*> spoken_;
+  TableReader* reader_ = nullptr;
 
   // The model as last seen, for the animations.
   struct Seen {
