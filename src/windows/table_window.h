@@ -1,7 +1,9 @@
 // The table window (`tables`): draws the screen model, scaled as a whole to
 // the window, and forwards the player's clicks and keys to the game host.
 // Keys: C, K, R, F play the bet panel and B goes into the amount box (all
-// left to the game to accept), F9/F10 the winner label, F11 full screen.
+// left to the game to accept), F9/F10 the winner label, F11 full screen;
+// Tab reaches every control, Space or Enter presses it, Escape leaves the
+// amount box. The table's pictures in words are the TableReader's.
 // It keeps no game state of its own; what it remembers of the model is only
 // what it needs to animate a change (where a chip was, which picture a card
 // showed).
