@@ -23,4 +23,5 @@ build_packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools
 package_packages=(dpkg-dev file)
 # What the tests need on top, the checks of the package among them.
 test_packages=(clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-               xvfb xauth desktop-file-utils appstream lintian)
+               xvfb xauth desktop-file-utils appstream lintian
+               dbus-daemon at-spi2-core python3-pyatspi)

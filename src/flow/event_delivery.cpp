@@ -44,6 +44,12 @@ void Table::click_from_keyboard(Element e) {
   click(e);
 }
 
+void Table::leave_box() {
+  // The window holds the keyboard again; no handler runs, as the box has no
+  // LostFocus of its own.
+  if (loop.focus() == Text2) loop.set_focus({no_element, false, loop.handler()});
+}
+
 void Table::type_amount(const std::string& text) {
   if (ended() || !control_shown(Text2)) return;
   if (loop.focus() != Text2) {
@@ -69,6 +75,7 @@ void Table::press_key(Key key) {
     case Key::raise: click_from_keyboard(Command6); break;
     case Key::fold: click_from_keyboard(Command8); break;
     case Key::bet_box: click_from_keyboard(Text2); break;
+    case Key::leave_box: leave_box(); break;
     case Key::other: break;
   }
   deliver_focus_changes();

@@ -94,7 +94,7 @@ void Table::toss() {
   dealfirst();
   for (int s = 1; s <= seats; ++s) {
     p(s).cardone = deck[static_cast<std::size_t>(s - 1)];
-    display.set_picture(card_slot(s, 1), p(s).cardone);
+    set_card_picture(s, 1, p(s).cardone);
   }
   for (int s = 1; s <= seats; ++s) p(s).cardtext1 = convert2card(p(s).cardone);
 

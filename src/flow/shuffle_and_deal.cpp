@@ -29,7 +29,7 @@ void Table::distribute_cards_for_10() {
       const int card =
           deck[static_cast<std::size_t>((c - 1) * 7) + static_cast<std::size_t>(s - 1)];
       p(s).card(c) = card;
-      display.set_picture(card_slot(s, c), s == human || face_up ? card : settings.backside);
+      set_card_picture(s, c, s == human || face_up ? card : no_card);
     }
   }
   for (int c = 1; c <= 7; ++c)

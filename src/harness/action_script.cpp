@@ -197,9 +197,9 @@ class Player {
         break;
       }
       case key: {
-        constexpr std::array<Key, 9> keys = {Key::enter, Key::f9,      Key::f10,
-                                             Key::call,  Key::check,   Key::raise,
-                                             Key::fold,  Key::bet_box, Key::other};
+        constexpr std::array<Key, 10> keys = {Key::enter,     Key::f9,    Key::f10,  Key::call,
+                                              Key::check,     Key::raise, Key::fold, Key::bet_box,
+                                              Key::leave_box, Key::other};
         const Key k = keys[next() % keys.size()];
         input("key " + std::to_string(static_cast<int>(k)), [&] { sim_.game.press_key(k); });
         break;

@@ -29,4 +29,12 @@ std::string convert2card(const int& temp) { return text_of(temp); }
 
 void write_card_text(int card, std::string& text) { text = text_of(card); }
 
+std::string card_words(int card) {
+  if (card < 1 || card > cards_in_pack) return {};
+  static const char* const ranks[] = {"two",  "three", "four", "five",  "six",  "seven", "eight",
+                                      "nine", "ten",   "jack", "queen", "king", "ace"};
+  static const char* const suits[] = {"clubs", "diamonds", "hearts", "spades"};
+  return std::string(ranks[rank_index(card)]) + " of " + suits[suit_index(card)];
+}
+
 }  // namespace tarvix

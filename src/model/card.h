@@ -21,6 +21,10 @@ std::string convert2card(const int& temp);
 // The same text written into text in place, with no string made on the way.
 void write_card_text(int card, std::string& text);
 
+// The card in words, as a screen reader says it: "seven of diamonds", "ace of
+// spades". Anything outside 1..52 gives the empty text.
+std::string card_words(int card);
+
 // The rank tokens in ascending order, "2" .. "A".
 extern const char* const rank_tokens[13];
 

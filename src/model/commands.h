@@ -24,8 +24,9 @@ constexpr int key_f10 = 121;
 
 // Keys the table answers. The letters play the bet panel from the keyboard:
 // each acts as a click on its button (C Call, K Check, R Raise, F Fold, B the
-// amount box), and only while the amount box does not hold the keyboard.
-enum class Key { enter, f9, f10, call, check, raise, fold, bet_box, other };
+// amount box), and only while the amount box does not hold the keyboard;
+// leave_box (Escape, or Tab out of the box) takes the keyboard out of it.
+enum class Key { enter, f9, f10, call, check, raise, fold, bet_box, leave_box, other };
 
 // How the program came to its end.
 enum class Ending { running, exit_button, tournament_over };

@@ -67,4 +67,12 @@ Finish Game::finish() const { return table_->finish; }
 int Game::hand() const { return table_->hands_dealt; }
 SitOut Game::sit_out() const { return table_->sit_out(); }
 
+std::vector<int> Game::cards_seen(int seat) const {
+  std::vector<int> seen;
+  if (seat < 1 || seat > seats) return seen;
+  for (int c = 1; c <= cards_per_seat; ++c)
+    if (screen_.visible(card_slot(seat, c))) seen.push_back(table_->face_shown(seat, c));
+  return seen;
+}
+
 }  // namespace tarvix

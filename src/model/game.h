@@ -62,6 +62,9 @@ class Game {
   Finish finish() const;
   int hand() const;  // the hand in play, 1 for the first
   SitOut sit_out() const;
+  // A seat's cards on the table as the human sees them, in deal order: the
+  // card where its face shows, no_card where its back does.
+  std::vector<int> cards_seen(int seat) const;
   const Screen& screen() const { return screen_; }
   Screen& screen() { return screen_; }
 

@@ -1,5 +1,6 @@
 // Helpers that every subsystem shares: the seat that holds the button, a
 // seat's stack and cards on screen, and the controls the table shows.
+#include "model/card.h"
 #include "model/table.h"
 #include "model/text.h"
 
@@ -25,6 +26,11 @@ void Table::show_stack(int s) { display.set_caption(stack_label(s), stack_text(p
 
 void Table::hide_card_slots(int s) {
   for (int c = 1; c <= cards_per_seat; ++c) display.set_visible(card_slot(s, c), false);
+}
+
+void Table::set_card_picture(int s, int c, int face) {
+  faces_[slot_index(s, c)] = face;
+  display.set_picture(card_slot(s, c), face != no_card ? face : settings.backside);
 }
 
 bool Table::all_others_folded(int k) const {

@@ -64,6 +64,7 @@ class Table {
   void click(Element e);                      // a click on a button (or the amount box)
   void type_amount(const std::string& text);  // the amount box now holds this text
   void press_key(Key key);                    // a key pressed in the table window
+  void leave_box();                           // the keyboard leaves the amount box
   void click_from_keyboard(Element e);
   void run_due_timers();  // deliver every tick due by the clock's now
   std::optional<Millis> next_tick_due() const { return loop.next_due(); }
@@ -285,6 +286,10 @@ class Table {
   void move_dealer_marker(int s);
   void show_stack(int s);
   void hide_card_slots(int s);
+  // Slot c of seat s shows the face of this card, or the back design for
+  // no_card; face_shown tells which it was.
+  void set_card_picture(int s, int c, int face);
+  int face_shown(int s, int c) const { return faces_[slot_index(s, c)]; }
   bool all_others_folded(int k) const;
   void show_control(Element e, bool shown);
 
@@ -295,8 +300,13 @@ class Table {
   const Clock& clock;
 
  private:
+  static std::size_t slot_index(int s, int c) {
+    return static_cast<std::size_t>(array_index(card_slot(s, c)));
+  }
+
   std::bitset<element_count> shown_controls_;
   Chips limits_shown_ = 0;  // the limits the limits display shows
+  std::array<int, card_slot_count> faces_{};
 };
 
 }  // namespace tarvix

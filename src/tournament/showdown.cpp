@@ -79,9 +79,8 @@ void Table::evaluate_winner() {
     for (int o = 1; o <= seats; ++o) {
       if (p(o).fold) continue;
       for (int c = 1; c <= cards_per_seat; ++c) {
-        const Element slot = card_slot(o, c);
-        display.set_picture(slot, p(o).card(c));
-        display.set_visible(slot, true);
+        set_card_picture(o, c, p(o).card(c));
+        display.set_visible(card_slot(o, c), true);
       }
     }
   }

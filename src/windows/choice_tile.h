@@ -1,5 +1,7 @@
 // One choice of the settings window: a picture or a colour swatch that can
 // be clicked, marked with a single-line border when it is the chosen one.
+// Screen readers find it as a radio button named by what it shows; Space
+// chooses it from the keyboard, and a ring shows that it has the keyboard.
 #pragma once
 
 #include <QColor>
@@ -16,7 +18,9 @@ class ChoiceTile : public QWidget {
   // Draws into the tile's inner rectangle, at the device pixel ratio given.
   using Painter = std::function<void(class QPainter&, QRect, qreal)>;
 
-  ChoiceTile(const QString& name, QSize size, Painter paint, QWidget* parent = nullptr);
+  // name: the design's element name; spoken: what it shows, in words.
+  ChoiceTile(const QString& name, const QString& spoken, QSize size, Painter paint,
+             QWidget* parent = nullptr);
 
   bool marked() const { return marked_; }
   void set_marked(bool marked);
@@ -27,6 +31,9 @@ class ChoiceTile : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override;
   void mouseReleaseEvent(class QMouseEvent* event) override;
+  void keyPressEvent(class QKeyEvent* event) override;
+  void focusInEvent(class QFocusEvent*) override { update(); }
+  void focusOutEvent(class QFocusEvent*) override { update(); }
 
  private:
   Painter paint_;

@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "windows/accessible_role.h"
 #include "windows/art/art.h"
+#include "windows/choice_group.h"
 #include "windows/choice_tile.h"
 #include "windows/color.h"
 
@@ -27,6 +29,17 @@ QLabel* heading(const QString& name, const QString& text, QWidget* parent) {
   return label;
 }
 
+constexpr int first_room = 102;  // the room pictures are resources 102 .. 104
+constexpr int room_count = 3;
+
+// What each tile shows, in words.
+constexpr const char* room_names[room_count] = {"Wood-panelled room", "Casino carpet room",
+                                                "Velvet-curtained room"};
+constexpr const char* back_names[4] = {"Red card back", "Blue card back", "Green card back",
+                                       "Black and gold card back"};
+constexpr const char* top_names[4] = {"Green table top", "Brown table top", "Dark blue table top",
+                                      "Teal table top"};
+
 QString room_path(int resource) { return QStringLiteral(":/art/room%1.png").arg(resource); }
 
 }  // namespace
@@ -34,6 +47,8 @@ QString room_path(int resource) { return QStringLiteral(":/art/room%1.png").arg(
 SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("settings"));
   setWindowTitle(QStringLiteral("TARVIX"));
+  set_accessible_role(this, QAccessible::Dialog);
+  setAccessibleName(QStringLiteral("TARVIX settings"));
   art::init_resources();
   setWindowIcon(QIcon(QString::fromLatin1(art::icon_path)));
   setStyleSheet(QStringLiteral(
@@ -51,89 +66,79 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
   layout->setContentsMargins(18, 12, 18, 14);
   layout->setSpacing(4);
 
-  layout->addWidget(heading(QStringLiteral("Label2"), QStringLiteral("Player Name"), this));
+  auto* name_heading = heading(QStringLiteral("Label2"), QStringLiteral("Player Name"), this);
+  layout->addWidget(name_heading);
   name_box_ = new QLineEdit(this);
   name_box_->setObjectName(QStringLiteral("Text1"));
   name_box_->setMaxLength(20);
   name_box_->setMaximumWidth(280);
+  // Screen readers name the box by its heading.
+  name_heading->setBuddy(name_box_);
   layout->addWidget(name_box_);
 
   // Room pictures, and the framed fourth choice without a picture.
   layout->addWidget(heading(QStringLiteral("Label8"), QStringLiteral("Room BackGround"), this));
-  auto* room_row = new QHBoxLayout;
-  for (int resource = 102; resource <= 104; ++resource) {
-    auto* tile = new ChoiceTile(
-        QStringLiteral("Image%1").arg(resource - 100), room_size,
+  rooms_ = new ChoiceGroup(QStringLiteral("rooms"), QStringLiteral("Room"), this);
+  for (int i = 0; i < room_count; ++i) {
+    const int resource = first_room + i;
+    rooms_->add(new ChoiceTile(
+        QStringLiteral("Image%1").arg(resource - 100), QString::fromLatin1(room_names[i]),
+        room_size,
         [this, resource](QPainter& painter, QRect area, qreal ratio) {
           painter.drawPixmap(area, pictures_.picture(room_path(resource), area.size(), ratio));
         },
-        this);
-    connect(tile, &ChoiceTile::clicked, this, [this, tile, resource] {
-      room_ = resource;
-      mark(rooms_, tile);
-      emit room_chosen(resource);
-    });
-    rooms_.push_back(tile);
-    room_row->addWidget(tile);
+        rooms_));
   }
-  auto* no_room = new ChoiceTile(
-      QStringLiteral("Label9"), room_size,
+  rooms_->add(new ChoiceTile(
+      QStringLiteral("Label9"), QStringLiteral("No room picture"), room_size,
       [](QPainter& painter, QRect area, qreal) {
         // Shape8: the framed area the fourth choice lies over.
         painter.fillRect(area, QColor(0x24, 0x46, 0x2e));
         painter.setPen(QPen(QColor(0x9b, 0xae, 0x9f), 1, Qt::DashLine));
         painter.drawRect(QRectF(area).adjusted(6.5, 6.5, -6.5, -6.5));
       },
-      this);
-  connect(no_room, &ChoiceTile::clicked, this, [this, no_room] { mark(rooms_, no_room); });
-  rooms_.push_back(no_room);
-  room_row->addWidget(no_room);
-  room_row->addStretch();
-  layout->addLayout(room_row);
+      rooms_));
+  // The fourth choice only moves the mark.
+  connect(rooms_, &ChoiceGroup::chosen_changed, this, [this](int index) {
+    if (index >= room_count) return;
+    room_ = first_room + index;
+    emit room_chosen(*room_);
+  });
+  layout->addWidget(rooms_);
 
   layout->addWidget(heading(QStringLiteral("Label3"), QStringLiteral("Cards BackGround"), this));
-  auto* back_row = new QHBoxLayout;
+  backs_ = new ChoiceGroup(QStringLiteral("backs"), QStringLiteral("Card back"), this);
   for (int i = 0; i < 4; ++i) {
     const int cell = art::back_cells[i];
-    auto* tile = new ChoiceTile(
-        QStringLiteral("Image%1").arg(5 + i), back_size,
+    backs_->add(new ChoiceTile(
+        QStringLiteral("Image%1").arg(5 + i), QString::fromLatin1(back_names[i]), back_size,
         [this, cell](QPainter& painter, QRect area, qreal ratio) {
           painter.drawPixmap(area, pictures_.card(cell, area.size(), ratio));
         },
-        this);
-    connect(tile, &ChoiceTile::clicked, this, [this, tile, cell] {
-      backside_ = cell;
-      mark(backs_, tile);
-    });
-    backs_.push_back(tile);
-    back_row->addWidget(tile);
+        backs_));
   }
-  back_row->addStretch();
-  layout->addLayout(back_row);
+  connect(backs_, &ChoiceGroup::chosen_changed, this,
+          [this](int index) { backside_ = art::back_cells[index]; });
+  layout->addWidget(backs_);
 
   // The swatches Shape3 .. Shape6; the labels over them take the clicks.
   layout->addWidget(heading(QStringLiteral("Label1"), QStringLiteral("Table Tops"), this));
-  auto* top_row = new QHBoxLayout;
+  tops_ = new ChoiceGroup(QStringLiteral("tops"), QStringLiteral("Table top"), this);
   static const char* const top_labels[4] = {"Label7", "Label5", "Label4", "Label6"};
   for (int i = 0; i < 4; ++i) {
     const Color colour = table_tops[static_cast<std::size_t>(i)];
-    auto* tile = new ChoiceTile(
-        QString::fromLatin1(top_labels[i]), swatch_size,
+    tops_->add(new ChoiceTile(
+        QString::fromLatin1(top_labels[i]), QString::fromLatin1(top_names[i]), swatch_size,
         [colour](QPainter& painter, QRect area, qreal) {
           painter.setPen(QPen(QColor(0, 0, 0, 110), 1));
           painter.setBrush(to_qcolor(colour));
           painter.drawRoundedRect(QRectF(area).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
         },
-        this);
-    connect(tile, &ChoiceTile::clicked, this, [this, tile, colour] {
-      tabletop_ = colour;
-      mark(tops_, tile);
-    });
-    tops_.push_back(tile);
-    top_row->addWidget(tile);
+        tops_));
   }
-  top_row->addStretch();
-  layout->addLayout(top_row);
+  connect(tops_, &ChoiceGroup::chosen_changed, this,
+          [this](int index) { tabletop_ = table_tops[static_cast<std::size_t>(index)]; });
+  layout->addWidget(tops_);
 
   layout->addSpacing(12);
   auto* buttons = new QHBoxLayout;
@@ -152,8 +157,8 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
   connect(name_box_, &QLineEdit::returnPressed, this, &SettingsWindow::ok);
 
   // At load the first back and the green top are chosen; no room is.
-  mark(backs_, backs_.front());
-  mark(tops_, tops_.front());
+  backs_->choose(0);
+  tops_->choose(0);
   name_box_->setFocus();
 }
 
@@ -166,10 +171,6 @@ Settings SettingsWindow::settings() const {
 void SettingsWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   emit exit_requested();
-}
-
-void SettingsWindow::mark(const std::vector<ChoiceTile*>& group, ChoiceTile* chosen) {
-  for (ChoiceTile* tile : group) tile->set_marked(tile == chosen);
 }
 
 }  // namespace tarvix::windows

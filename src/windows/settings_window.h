@@ -15,7 +15,7 @@ class QPushButton;
 
 namespace tarvix::windows {
 
-class ChoiceTile;
+class ChoiceGroup;
 
 class SettingsWindow : public QWidget {
   Q_OBJECT
@@ -43,13 +43,11 @@ class SettingsWindow : public QWidget {
   void closeEvent(class QCloseEvent* event) override;
 
  private:
-  void mark(const std::vector<ChoiceTile*>& group, ChoiceTile* chosen);
-
   CardPictures pictures_;
   QLineEdit* name_box_;
-  std::vector<ChoiceTile*> rooms_;  // Image2, Image3, Image4, Label9
-  std::vector<ChoiceTile*> backs_;  // Image5 .. Image8
-  std::vector<ChoiceTile*> tops_;   // Label7, Label5, Label4, Label6
+  ChoiceGroup* rooms_;  // Image2, Image3, Image4, Label9
+  ChoiceGroup* backs_;  // Image5 .. Image8
+  ChoiceGroup* tops_;   // Label7, Label5, Label4, Label6
   int backside_ = 0;
   Color tabletop_ = default_tabletop;
   std::optional<int> room_;

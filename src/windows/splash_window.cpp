@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "windows/accessible_role.h"
 #include "windows/art/art.h"
 
 namespace tarvix::windows {
@@ -70,6 +71,8 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QStringLiteral("TARVIX"));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  set_accessible_role(this, QAccessible::Window);
+  setAccessibleName(QStringLiteral("TARVIX"));
   art::init_resources();
   setWindowIcon(QIcon(QString::fromLatin1(art::icon_path)));
   setFixedSize(480, 300);
@@ -80,6 +83,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
   frame_ = new QFrame(this);
   frame_->setObjectName(QStringLiteral("Frame1"));
   frame_->setFrameShape(QFrame::Box);
+  set_accessible_role(frame_, QAccessible::Grouping);
   frame_->setStyleSheet(
       QStringLiteral("#Frame1 { border: 1px solid rgba(242, 221, 150, 180); border-radius: 6px;"
                      " background: transparent; }"));

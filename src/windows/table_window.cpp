@@ -14,10 +14,12 @@
 #include <cmath>
 #include <vector>
 
+#include "windows/accessible_role.h"
 #include "windows/art/art.h"
 #include "windows/color.h"
 #include "windows/game_host.h"
 #include "windows/spoken_label.h"
+#include "windows/table_reader.h"
 
 namespace tarvix::windows {
 
@@ -88,6 +90,11 @@ std::optional<Key> letter_key(int qt_key) {
   }
 }
 
+bool by_tab(QEvent* focus_event) {
+  const auto reason = static_cast<QFocusEvent*>(focus_event)->reason();
+  return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+}
+
 const QColor cream(0xf4, 0xef, 0xdc);
 const QColor gold(0xd9, 0xb8, 0x5c);
 
@@ -141,6 +148,8 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
     : QWidget(parent), host_(host), screen_(host.screen()) {
   setObjectName(QStringLiteral("tables"));
   setWindowTitle(QStringLiteral("TARVIX"));
+  set_accessible_role(this, QAccessible::Window);
+  setAccessibleName(QStringLiteral("TARVIX table"));
   art::init_resources();
   setWindowIcon(QIcon(QString::fromLatin1(art::icon_path)));
   setFocusPolicy(Qt::StrongFocus);
@@ -150,8 +159,10 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
   for (Element e : button_elements) {
     auto* b = new QPushButton(this);
     b->setObjectName(QString::fromStdString(element_name(e)));
-    // The game decides whose turn it is; the toolkit's focus must not.
-    b->setFocusPolicy(Qt::NoFocus);
+    // The game decides whose turn it is; the toolkit's focus only lets the
+    // keyboard reach the buttons (Tab), and Space or Enter press them.
+    b->setFocusPolicy(Qt::TabFocus);
+    b->setAutoDefault(true);
     b->setCursor(Qt::PointingHandCursor);
     connect(b, &QPushButton::clicked, this, [this, e] { host_.click(e); });
     buttons_[e] = b;
@@ -173,6 +184,13 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
   connect(amount_box_, &QLineEdit::textEdited, this,
           [this](const QString& text) { host_.type_amount(text.toStdString()); });
   connect(amount_box_, &QLineEdit::returnPressed, this, [this] { host_.press_key(Key::enter); });
+  // Tab goes round the panel, then Sit Out and Exit.
+  QWidget* previous = nullptr;
+  for (Element e : {Command5, Command6, Command7, Command8, Text2, Command11, Command3, Command2}) {
+    QWidget* w = e == Text2 ? static_cast<QWidget*>(amount_box_) : button(e);
+    if (previous) setTabOrder(previous, w);
+    previous = w;
+  }
 
   for (int i = 0; i < element_count; ++i) {
     const auto e = static_cast<Element>(i);
@@ -195,6 +213,7 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
     spoken_[help.element] = label;
   }
 
+  reader_ = new TableReader(*this, host_);
   place_widgets();
 }
 
@@ -301,16 +320,22 @@ void TableWindow::sync_widget(Element e) {
       std::max(6, static_cast<int>(std::lround((e == Command11 || e == Command2 ? 7 : 8.5) *
                                                twips_per_point * scale_)));
   const int radius = std::max(2, static_cast<int>(std::lround(60 * scale_)));
+  // The keyboard's mark: a thick dark ring, plain on every button colour.
+  const int focus_width = std::max(2, static_cast<int>(std::lround(40 * scale_)));
+  const QString focus_mark = QStringLiteral("#0b3d91");
   if (e == Text2) {
     const QString text = QString::fromStdString(s.text);
     if (amount_box_->text() != text) amount_box_->setText(text);
     set_style(
         amount_box_,
         QStringLiteral("QLineEdit { background: #fbf8ee; color: #111; border: 1px solid #8a7a4a;"
-                       " border-radius: %1px; font-size: %2px; padding: 0 %3px; }")
+                       " border-radius: %1px; font-size: %2px; padding: 0 %3px; }"
+                       "QLineEdit:focus { border: %4px solid %5; }")
             .arg(radius)
             .arg(px)
-            .arg(radius));
+            .arg(radius)
+            .arg(focus_width)
+            .arg(focus_mark));
   } else {
     auto* b = static_cast<QPushButton*>(w);
     const QString caption = shown_caption(e, s.caption);
@@ -325,14 +350,18 @@ void TableWindow::sync_widget(Element e) {
                                 " border: 1px solid #3d3010; border-radius: %3px;"
                                 " font-size: %4px; font-weight: bold; padding: 0; }"
                                 "QPushButton:hover { background: %5; }"
-                                "QPushButton:pressed { background: %6; }")
+                                "QPushButton:pressed { background: %6; }"
+                                "QPushButton:focus { border: %7px solid %8; }")
                      .arg(bg.name(), ink.name())
                      .arg(radius)
                      .arg(px)
-                     .arg(bg.lighter(108).name(), bg.darker(115).name()));
+                     .arg(bg.lighter(108).name(), bg.darker(115).name())
+                     .arg(focus_width)
+                     .arg(focus_mark));
   }
-  // The keyboard leaves a box that goes away, so that the letters play again.
-  if (e == Text2 && !s.visible && focusWidget() == amount_box_) setFocus(Qt::OtherFocusReason);
+  // The keyboard leaves a control that goes away for the window, so that the
+  // letters play again (and Qt does not pass it on along the Tab order).
+  if (!s.visible && focusWidget() == w) setFocus(Qt::OtherFocusReason);
   w->setVisible(s.visible);
 }
 
@@ -386,11 +415,23 @@ bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == amount_box_) {
     // Going into the amount box is an action of the game's own (the Call
     // button loses the focus); a click or a Tab into it both count.
-    if (event->type() == QEvent::MouseButtonPress) {
-      host_.click(Text2);
-    } else if (event->type() == QEvent::FocusIn) {
-      const auto reason = static_cast<QFocusEvent*>(event)->reason();
-      if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) host_.click(Text2);
+    // Leaving it by Tab, by a click elsewhere or by Escape gives the keyboard
+    // back to the letters.
+    switch (event->type()) {
+      case QEvent::MouseButtonPress: host_.click(Text2); break;
+      case QEvent::FocusIn:
+        if (by_tab(event)) host_.click(Text2);
+        break;
+      case QEvent::FocusOut:
+        if (by_tab(event) || static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+          host_.press_key(Key::leave_box);
+        break;
+      case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape) break;
+        setFocus(Qt::ShortcutFocusReason);
+        host_.press_key(Key::leave_box);
+        return true;
+      default: break;
     }
   }
   return QWidget::eventFilter(watched, event);

@@ -1,7 +1,9 @@
 // The table window (`tables`): draws the screen model, scaled as a whole to
 // the window, and forwards the player's clicks and keys to the game host.
 // Keys: C, K, R, F play the bet panel and B goes into the amount box (all
-// left to the game to accept), F9/F10 the winner label, F11 full screen.
+// left to the game to accept), F9/F10 the winner label, F11 full screen;
+// Tab reaches every control, Space or Enter presses it, Escape leaves the
+// amount box. The table's pictures in words are the TableReader's.
 // It keeps no game state of its own; what it remembers of the model is only
 // what it needs to animate a change (where a chip was, which picture a card
 // showed).
@@ -26,6 +28,7 @@ namespace tarvix::windows {
 
 class GameHost;
 class SpokenLabel;
+class TableReader;
 
 class TableWindow : public QWidget {
   Q_OBJECT
@@ -53,6 +56,8 @@ class TableWindow : public QWidget {
   QLineEdit* amount_box() const { return amount_box_; }
   // The screen reader's stand-in for a painted text, or null.
   SpokenLabel* spoken(Element e) const;
+  // Cards, the dealer button and the turn in words, for screen readers.
+  TableReader* reader() const { return reader_; }
 
   void toggle_full_screen();
 
@@ -103,6 +108,7 @@ class TableWindow : public QWidget {
   std::map<Element, QPushButton*> buttons_;
   QLineEdit* amount_box_ = nullptr;
   std::map<Element, SpokenLabel*> spoken_;
+  TableReader* reader_ = nullptr;
 
   // The model as last seen, for the animations.
   struct Seen {

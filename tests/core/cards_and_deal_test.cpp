@@ -25,6 +25,11 @@ TEST(CardText, EveryCardHasItsOwnTextRankFirstThenSuit) {
   }
   EXPECT_EQ(texts.size(), 52u);
   for (int card : {0, 53, -1}) EXPECT_EQ(convert2card(card), "") << card;
+  // In words, for screen readers: card 1 is the two of clubs, 52 the ace of spades.
+  EXPECT_EQ(card_words(1), "two of clubs");
+  EXPECT_EQ(card_words(35), "ten of hearts");
+  EXPECT_EQ(card_words(52), "ace of spades");
+  EXPECT_EQ(card_words(53), "");
 }
 
 TEST(Deck, HoldsFortyNineDistinctCards) {

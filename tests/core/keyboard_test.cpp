@@ -43,7 +43,7 @@ TEST_F(KeyboardPlay, RaiseAndFoldKeys) {
   EXPECT_TRUE(t.table.p(human).fold);
 }
 
-TEST_F(KeyboardPlay, LettersGoToTheAmountBoxOnceItHoldsTheKeyboard) {
+TEST_F(KeyboardPlay, LettersGoToTheAmountBoxWhileItHoldsTheKeyboard) {
   t.table.press_key(Key::bet_box);
   EXPECT_EQ(t.table.loop.focus(), Text2);
   const Chips pot = t.table.pot;
@@ -56,6 +56,15 @@ TEST_F(KeyboardPlay, LettersGoToTheAmountBoxOnceItHoldsTheKeyboard) {
   t.table.press_key(Key::enter);
   EXPECT_FALSE(t.human_turn_open());
   EXPECT_LT(t.table.p(human).prize, 1000);
+
+  // Out of the box again (Escape, Tab), after a refused amount, the letters play.
+  ASSERT_TRUE(t.run_to_human_turn());
+  t.table.press_key(Key::bet_box);
+  t.table.type_amount("1");
+  t.table.press_key(Key::enter);
+  t.table.press_key(Key::leave_box);
+  t.table.press_key(Key::fold);
+  EXPECT_TRUE(t.table.p(human).fold);
 }
 
 TEST(KeyboardOutsideTheTurn, OnlyTheWinnerKeysAnswerWhenThePanelIsHidden) {

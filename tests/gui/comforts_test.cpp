@@ -13,7 +13,9 @@
 #include <map>
 
 #include "harness/gui_game.h"
+#include "model/card.h"
 #include "windows/spoken_label.h"
+#include "windows/table_reader.h"
 #include "windows/table_window.h"
 
 namespace tarvix::testing {
@@ -212,6 +214,55 @@ TEST_F(Comforts, AScreenReaderReadsTheButtonsTheBoxTheSeatsThePotAndTheMessage) 
   EXPECT_EQ(window->spoken(potlabel)->text(), caption(potlabel));
   QAccessibleInterface* message = QAccessible::queryAccessibleInterface(window->spoken(Label24));
   EXPECT_TRUE(message->state().invisible);
+}
+
+TEST_F(Comforts, AScreenReaderHearsTheCardsTheButtonTheTurnAndTheShowdownInWords) {
+  std::optional<Showdown> showdown;
+  game.game().listen([&showdown](const GameEvent& e) {
+    if (const auto* s = std::get_if<Showdown>(&e)) showdown = *s;
+  });
+  ASSERT_TRUE(game.run_to_human_turn());
+  const windows::TableReader& reader = *window->reader();
+  auto said = [](QObject* o) {
+    return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+  };
+  auto words = [](int card) { return QString::fromStdString(card_words(card)); };
+  auto name = [this](int s) { return QString::fromStdString(game.table().p(s).caption).trimmed(); };
+  const player& me = human_seat();
+  EXPECT_EQ(said(reader.seat_cards(1)),
+            QStringLiteral("Your cards: %1, %2, %3")
+                .arg(words(me.card(1)), words(me.card(2)), words(me.card(3))));
+  // Third street: an opponent still in shows its second card only.
+  int s = 2;
+  while (game.table().p(s).fold) ++s;
+  EXPECT_EQ(said(reader.seat_cards(s)),
+            name(s) + ": " + words(game.table().p(s).card(2)) + " up, two cards down");
+  const int dealer = game.table().dealer_seat();
+  EXPECT_EQ(said(reader.dealer()), "Dealer button: " + (dealer == 1 ? "you" : name(dealer)));
+  EXPECT_EQ(said(reader.turn()), "Whose turn: you");
+
+  // The turn took the keyboard to Call or Check, named for it; Space presses it.
+  const Element stay = shown(Command5) ? Command5 : Command7;
+  QPushButton* button = window->button(stay);
+  EXPECT_TRUE(button->hasFocus());
+  EXPECT_EQ(said(button),
+            stay == Command5
+                ? QStringLiteral("Your turn: call %1").arg(game.table().amount_to_call())
+                : QStringLiteral("Your turn: check"));
+  QTest::keyClick(button, Qt::Key_Space);
+  EXPECT_FALSE(game.human_turn_open());
+  EXPECT_TRUE(window->hasFocus());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(said(button), button->text().simplified());
+
+  // Folding from then on: at the showdown every hand still in is told with its description.
+  while (!showdown) {
+    if (game.human_turn_open()) key(Qt::Key_F);
+    ASSERT_TRUE(game.step());
+  }
+  for (const ShowdownHand& hand : showdown->hands)
+    EXPECT_TRUE(said(reader.seat_cards(hand.seat))
+                    .contains("; hand: " + QString::fromStdString(hand.hand).trimmed()));
 }
 
 // ---- Full screen -------------------------------------------------------------------
