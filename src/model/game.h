@@ -62,6 +62,10 @@ class Game {
   Finish finish() const;
   int hand() const;  // the hand in play, 1 for the first
   SitOut sit_out() const;
+  // The name of the player in seat 1 .. 7 (the human's as typed, maybe empty).
+  const std::string& seat_name(int seat) const;
+  // Every value the small limit takes as the limits rise, the first first.
+  static std::vector<Chips> limits_ladder();
   const Screen& screen() const { return screen_; }
   Screen& screen() { return screen_; }
 

@@ -34,6 +34,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/commands.h"
 #include "model/display.h"
@@ -216,6 +217,7 @@ class Table {
   void Command3_Click();  // Sit Out
   void Form_KeyDown(int keycode);
   Chips amount_to_call() const { return currentbet - p(human).totalbet; }
+  Chips least_bet() const;  // the least amount Bet It accepts in the box
   void human_stake(Chips amount);
   void human_after_action(bool folding);
   void human_passes_on();
@@ -249,6 +251,7 @@ class Table {
   void tell_showdown(const std::array<Chips, seats + 1>& share);
 
   // ---- Limits (tournament/limits.cpp) -------------------------------------
+  static std::vector<Chips> limits_ladder();  // every value the limits take, the first first
   void limits_clock();
   void show_limits();
 

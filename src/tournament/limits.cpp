@@ -20,6 +20,12 @@ constexpr Step ladder[] = {
 
 }  // namespace
 
+std::vector<Chips> Table::limits_ladder() {
+  std::vector<Chips> values{first_limits};
+  for (const Step& step : ladder) values.push_back(step.after);
+  return values;
+}
+
 void Table::show_limits() {
   display.set_caption(limitslabel, "Limits Go Up in Every 10 mins");
   display.set_caption(limitsdisplay,
