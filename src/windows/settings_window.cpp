@@ -19,6 +19,7 @@ namespace {
 const QSize room_size(136, 102);
 const QSize back_size(64, 90);
 const QSize swatch_size(76, 48);
+const QSize speed_size(92, 30);
 
 QLabel* heading(const QString& name, const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -135,6 +136,33 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
   top_row->addStretch();
   layout->addLayout(top_row);
 
+  // The game speed: Normal is the designed pace; the table's + and - keys
+  // change it during play.
+  layout->addWidget(heading(QStringLiteral("SpeedHeading"), QStringLiteral("Game Speed"), this));
+  auto* speed_row = new QHBoxLayout;
+  for (const SpeedChoice& choice : speed_choices) {
+    const QString name = QString::fromLatin1(choice.name);
+    auto* tile = new ChoiceTile(
+        QStringLiteral("Speed") + QString(name).remove(' '), speed_size,
+        [name](QPainter& painter, QRect area, qreal) {
+          painter.setPen(QPen(QColor(0x8a, 0x7a, 0x4a), 1));
+          painter.setBrush(QColor(0x24, 0x46, 0x2e));
+          painter.drawRoundedRect(QRectF(area).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+          painter.setPen(QColor(0xf2, 0xec, 0xd8));
+          painter.drawText(area, Qt::AlignCenter, name);
+        },
+        this);
+    tile->setAccessibleName(name + QStringLiteral(" speed"));
+    connect(tile, &ChoiceTile::clicked, this, [this, tile, speed = choice.speed] {
+      speed_ = speed;
+      mark(speeds_, tile);
+    });
+    speeds_.push_back(tile);
+    speed_row->addWidget(tile);
+  }
+  speed_row->addStretch();
+  layout->addLayout(speed_row);
+
   layout->addSpacing(12);
   auto* buttons = new QHBoxLayout;
   auto* ok_button = new QPushButton(QStringLiteral("Ok"), this);
@@ -154,6 +182,7 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
   // At load the first back and the green top are chosen; no room is.
   mark(backs_, backs_.front());
   mark(tops_, tops_.front());
+  mark(speeds_, speeds_.front());
   name_box_->setFocus();
 }
 
