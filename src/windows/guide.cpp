@@ -28,7 +28,7 @@ std::vector<SheetLine> guide_lines(const std::vector<Chips>& ladder) {
       {Kind::row, "Two pair", "Two Kind Q: both first two cards paired; the higher pair counts"},
       {Kind::row, "Pair", "Pair 9: a nine among the first two cards and one more"},
       {Kind::row, "High card", "Top K: the higher of the first two cards"},
-      {Kind::heading, "Limits, rising about every ten minutes of play", ""},
+      {Kind::heading, "Limits, rising about every ten minutes at Normal speed", ""},
       {Kind::text, limits, ""},
       {Kind::heading, "Keys", ""},
       {Kind::row, "C  K  R  F", "Call, Check, Raise, Fold at your turn"},
