@@ -17,11 +17,8 @@ int main(int argc, char** argv) {
   // The windows give way to one another; only the game's end quits.
   QApplication::setQuitOnLastWindowClosed(false);
 
-  // TARVIX_SPEED runs the game's clock faster than real time (soaks, demos).
-  const double speed = qEnvironmentVariableIsSet("TARVIX_SPEED")
-                           ? qEnvironmentVariable("TARVIX_SPEED").toDouble()
-                           : 1.0;
-  tarvix::windows::GameHost host(speed > 0 ? speed : 1.0);
+  // The game runs on the machine's clock; the player sets its pace.
+  tarvix::windows::GameHost host;
   tarvix::windows::Program program(host);
   QObject::connect(&program, &tarvix::windows::Program::finished, &app, &QApplication::quit);
   program.start();

@@ -38,7 +38,7 @@ void Table::Command5_GotFocus() {
       show_control(e, true);
     show_control(Command7, call <= 0);
     show_control(Command5, call > 0);
-    if (opening) tell(HumanTurnOpened{call, raise});
+    if (opening) tell(HumanTurnOpened{call, raise, least_bet()});
   }
   if (!q.Active || q.sittingout) q.fold = true;
   if (q.fold || q.allin) human_passes_on();
@@ -118,7 +118,7 @@ void Table::Command11_Click() {
   p(human).bet = call;
   const std::string& typed = amount_text;
   const double value = numeric_value(typed);
-  const Chips least = std::max(call, call + 2 * limits);
+  const Chips least = least_bet();
   const bool accepted = !typed.empty() && static_cast<double>(least) <= value;
   if (!accepted) {
     tell(AmountRefused{least});
@@ -136,6 +136,11 @@ void Table::Command11_Click() {
   human_stake(amount);
   tell_stake(human, owed);
   human_raised(false);
+}
+
+Chips Table::least_bet() const {
+  const Chips call = amount_to_call();
+  return std::max(call, call + 2 * limits);
 }
 
 void Table::Text2_KeyPress(int keyascii) {

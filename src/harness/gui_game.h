@@ -2,6 +2,8 @@
 // player sees, driven by the window tests and the tools.
 #pragma once
 
+#include <QSize>
+#include <array>
 #include <cstdint>
 
 #include "harness/driver.h"
@@ -10,6 +12,11 @@
 #include "windows/program.h"
 
 namespace tarvix::harness {
+
+// The window sizes that the screenshots show and the layout test checks:
+// the smallest, the screenshots' own, a full HD screen and a wide one.
+inline const std::array<QSize, 4> window_sizes{
+    {{720, 514}, {1386, 989}, {1920, 1080}, {2560, 1080}}};
 
 struct GuiGame {
   explicit GuiGame(std::uint64_t seed = 7);

@@ -69,6 +69,10 @@ constexpr int chip_size = 180;
 constexpr std::array<std::array<int, 2>, 6> seat1_pile{
     {{6516, 4356}, {6552, 4176}, {6648, 4152}, {6696, 4200}, {6552, 4176}, {6672, 4308}}};
 
+// A pile stands left of its bet label, or right of it where the seat's own
+// cards lie to the left (seats 2 and 3), so that it never hides a card.
+constexpr std::array<int, seat_count> pile_shift{-300, 420, 420, -300, -300, -300, -300};
+
 Rect chip_rect(int index) {
   if (index < 42) {
     const int seat = index / 6 + 1;
@@ -76,7 +80,7 @@ Rect chip_rect(int index) {
     const Rect label = bet_labels[seat - 1];
     const int dx = seat1_pile[chip][1] - bet_labels[0].left;
     const int dy = seat1_pile[chip][0] - bet_labels[0].top;
-    return {label.left + dx - 300, label.top + dy, chip_size, chip_size};
+    return {label.left + dx + pile_shift[seat - 1], label.top + dy, chip_size, chip_size};
   }
   // The pot: three piles left of, above and right of the pot label, each a
   // small staggered stack that grows upwards.

@@ -66,6 +66,11 @@ Ending Game::ending() const { return table_->ending; }
 Finish Game::finish() const { return table_->finish; }
 int Game::hand() const { return table_->hands_dealt; }
 SitOut Game::sit_out() const { return table_->sit_out(); }
+const std::string& Game::seat_name(int seat) const {
+  static const std::string nobody;
+  return seat >= 1 && seat <= seats ? table_->p(seat).caption : nobody;
+}
+std::vector<Chips> Game::limits_ladder() { return Table::limits_ladder(); }
 
 std::vector<int> Game::cards_seen(int seat) const {
   std::vector<int> seen;

@@ -65,6 +65,10 @@ class Game {
   // A seat's cards on the table as the human sees them, in deal order: the
   // card where its face shows, no_card where its back does.
   std::vector<int> cards_seen(int seat) const;
+  // The name of the player in seat 1 .. 7 (the human's as typed, maybe empty).
+  const std::string& seat_name(int seat) const;
+  // Every value the small limit takes as the limits rise, the first first.
+  static std::vector<Chips> limits_ladder();
   const Screen& screen() const { return screen_; }
   Screen& screen() { return screen_; }
 

@@ -79,6 +79,7 @@ struct TurnTaken {
 struct HumanTurnOpened {
   Chips to_call;
   Chips raise;  // what Raise stakes
+  Chips least;  // the least amount Bet It accepts in the box
 };
 
 // Bet It refused the amount in the box.
@@ -90,6 +91,7 @@ struct ShowdownHand {
   int seat;
   std::string hand;  // the hand's description, as the winner line writes it
   Chips won;         // 0 for a seat that lost
+  int value;         // the hand value behind the description: higher is better
 };
 
 // The pot is paid. An uncontested hand lists only its winner.
@@ -124,6 +126,7 @@ struct PlayersLeft {
 struct TournamentOver {
   Finish finish;
   int players_left;  // counting the human when it won
+  int field;         // the players the tournament started with
 };
 
 struct GameEnded {

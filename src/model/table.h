@@ -34,6 +34,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "evaluation/detectors.h"
 #include "model/commands.h"
@@ -219,6 +220,7 @@ class Table {
   void Command3_Click();  // Sit Out
   void Form_KeyDown(int keycode);
   Chips amount_to_call() const { return currentbet - p(human).totalbet; }
+  Chips least_bet() const;  // the least amount Bet It accepts in the box
   void human_stake(Chips amount);
   void human_after_action(bool folding);
   void human_passes_on();
@@ -254,6 +256,7 @@ class Table {
   void tell_showdown(const std::array<Chips, seats + 1>& share);
 
   // ---- Limits (tournament/limits.cpp) -------------------------------------
+  static std::vector<Chips> limits_ladder();  // every value the limits take, the first first
   void limits_clock();
   void show_limits();
 

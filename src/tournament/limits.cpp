@@ -20,6 +20,12 @@ constexpr Step ladder[] = {
 
 }  // namespace
 
+std::vector<Chips> Table::limits_ladder() {
+  std::vector<Chips> values{first_limits};
+  for (const Step& step : ladder) values.push_back(step.after);
+  return values;
+}
+
 void Table::show_limits() {
   // Written at every tick; the words change only with the limits.
   if (limits == limits_shown_) return;

@@ -95,7 +95,7 @@ void Table::evaluate_winner() {
                         "Your Finished With " + number_text(left) + " Players Still in Tournament");
     closer = 1;
     finish = Finish::knocked_out;
-    tell(TournamentOver{finish, left});
+    tell(TournamentOver{finish, left, field_size});
     Command1_Click();
   }
 
@@ -117,7 +117,7 @@ void Table::announce_victory() {
   display.set_caption(Label24, "Congratulations You Won The Tournament");
   closer = 1;
   finish = Finish::won;
-  tell(TournamentOver{finish, 1});
+  tell(TournamentOver{finish, 1, field_size});
 }
 
 void Table::tell_showdown(const std::array<Chips, seats + 1>& share) {
@@ -129,7 +129,7 @@ void Table::tell_showdown(const std::array<Chips, seats + 1>& share) {
     const Chips won = share[static_cast<std::size_t>(s)];
     if (p(s).fold && won == 0) continue;
     if (!contested && won == 0) continue;
-    told.hands.push_back({s, p(s).handvalue, won});
+    told.hands.push_back({s, p(s).handvalue, won, p(s).handnumber});
   }
   tell(told);
 }

@@ -12,6 +12,7 @@ constexpr Millis longest_wait = 1'000'000;
 GameHost::GameHost(double speed, QObject* parent)
     : GameHost(std::make_unique<EntropyRandom>(), parent) {
   speed_ = speed > 0 ? speed : 1.0;
+  base_speed_ = speed_;
   real_.start();
   wake_up_.setSingleShot(true);
   wake_up_.setTimerType(Qt::PreciseTimer);
@@ -55,7 +56,12 @@ void GameHost::set_speed(double speed) {
   arm();
 }
 
+Millis GameHost::played() const {
+  return real_time() ? real_.elapsed() - started_real_ : game_.now();
+}
+
 void GameHost::start(Settings settings) {
+  if (real_time()) started_real_ = real_.elapsed();
   catch_up();
   game_.start(std::move(settings));
   arm();

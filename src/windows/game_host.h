@@ -41,6 +41,13 @@ class GameHost : public QObject {
   // How many times as fast as real time the game's clock runs from now on.
   void set_speed(double speed);
   double speed() const { return speed_; }
+  // The player's game speed: this many times the rate the host was made
+  // with (a tool's fast clock stays fast at Normal).
+  void set_pace(double pace) { set_speed(base_speed_ * pace); }
+
+  // How long the game has been played: real time on the machine's clock,
+  // the game's own time on virtual time.
+  Millis played() const;
 
   // The game time the host next wakes up at: while a game timer runs. On
   // the machine's clock one single-shot timer waits for it.
@@ -62,6 +69,8 @@ class GameHost : public QObject {
   Game game_;
   QElapsedTimer real_;  // valid only on the machine's clock
   double speed_ = 1.0;
+  double base_speed_ = 1.0;
+  qint64 started_real_ = 0;
   Millis base_game_ = 0;
   qint64 base_real_ = 0;
   QTimer wake_up_;

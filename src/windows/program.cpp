@@ -43,6 +43,7 @@ void Program::open_table() {
   if (ended_ || table_) return;
   table_ = std::make_unique<TableWindow>(host_);
   table_->set_room(settings_->room());
+  table_->set_speed(settings_->speed());
   table_->open();
   host_.start(settings_->settings());
   settings_->hide();

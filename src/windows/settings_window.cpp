@@ -21,6 +21,7 @@ namespace {
 const QSize room_size(136, 102);
 const QSize back_size(64, 90);
 const QSize swatch_size(76, 48);
+const QSize speed_size(92, 30);
 
 QLabel* heading(const QString& name, const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -140,6 +141,28 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
           [this](int index) { tabletop_ = table_tops[static_cast<std::size_t>(index)]; });
   layout->addWidget(tops_);
 
+  // The game speed: Normal is the designed pace; the table's + and - keys
+  // change it during play.
+  layout->addWidget(heading(QStringLiteral("SpeedHeading"), QStringLiteral("Game Speed"), this));
+  speeds_ = new ChoiceGroup(QStringLiteral("speeds"), QStringLiteral("Game speed"), this);
+  for (const SpeedChoice& choice : speed_choices) {
+    const QString name = QString::fromLatin1(choice.name);
+    speeds_->add(new ChoiceTile(
+        QStringLiteral("Speed") + QString(name).remove(' '), name + QStringLiteral(" speed"),
+        speed_size,
+        [name](QPainter& painter, QRect area, qreal) {
+          painter.setPen(QPen(QColor(0x8a, 0x7a, 0x4a), 1));
+          painter.setBrush(QColor(0x24, 0x46, 0x2e));
+          painter.drawRoundedRect(QRectF(area).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+          painter.setPen(QColor(0xf2, 0xec, 0xd8));
+          painter.drawText(area, Qt::AlignCenter, name);
+        },
+        speeds_));
+  }
+  connect(speeds_, &ChoiceGroup::chosen_changed, this,
+          [this](int index) { speed_ = speed_choices[static_cast<std::size_t>(index)].speed; });
+  layout->addWidget(speeds_);
+
   layout->addSpacing(12);
   auto* buttons = new QHBoxLayout;
   auto* ok_button = new QPushButton(QStringLiteral("Ok"), this);
@@ -159,6 +182,7 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
   // At load the first back and the green top are chosen; no room is.
   backs_->choose(0);
   tops_->choose(0);
+  speeds_->choose(0);
   name_box_->setFocus();
 }
 

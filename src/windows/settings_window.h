@@ -1,6 +1,6 @@
 // The settings window (`settings`): the player's name, the room behind the
-// table, the card backs and the table-top colour. Ok opens the table; the
-// window then stays, hidden, holding the choices.
+// table, the card backs, the table-top colour and the game speed. Ok opens
+// the table; the window then stays, hidden, holding the choices.
 #pragma once
 
 #include <QWidget>
@@ -9,6 +9,7 @@
 
 #include "model/commands.h"
 #include "windows/card_pictures.h"
+#include "windows/game_speed.h"
 
 class QLineEdit;
 class QPushButton;
@@ -32,6 +33,8 @@ class SettingsWindow : public QWidget {
   std::optional<int> room() const { return room_; }
   // What the table reads at its load.
   Settings settings() const;
+  // The pace the table starts at.
+  GameSpeed speed() const { return speed_; }
 
  signals:
   void room_chosen(int resource);
@@ -48,6 +51,8 @@ class SettingsWindow : public QWidget {
   ChoiceGroup* rooms_;  // Image2, Image3, Image4, Label9
   ChoiceGroup* backs_;  // Image5 .. Image8
   ChoiceGroup* tops_;   // Label7, Label5, Label4, Label6
+  ChoiceGroup* speeds_;
+  GameSpeed speed_ = GameSpeed::normal;
   int backside_ = 0;
   Color tabletop_ = default_tabletop;
   std::optional<int> room_;

@@ -5,11 +5,13 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -18,8 +20,12 @@
 #include "windows/art/art.h"
 #include "windows/color.h"
 #include "windows/game_host.h"
+#include "windows/guide.h"
+#include "windows/hand_log.h"
+#include "windows/sheet_view.h"
 #include "windows/spoken_label.h"
 #include "windows/table_reader.h"
+#include "windows/table_style.h"
 
 namespace tarvix::windows {
 
@@ -95,8 +101,49 @@ bool by_tab(QEvent* focus_event) {
   return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
 }
 
-const QColor cream(0xf4, 0xef, 0xdc);
-const QColor gold(0xd9, 0xb8, 0x5c);
+// The small buttons of the window's own: the log, the guide, the speed.
+struct ViewButton {
+  const char* name;
+  Rect place;  // in the design's top right corner, clear of the table
+  const char* tooltip;
+  const char* description;
+};
+constexpr ViewButton log_button{"log_button",
+                                {10380, 120, 1860, 330},
+                                "Hand log (L)",
+                                "Shows or hides the hand log beside the table. Key L."};
+constexpr ViewButton guide_button{"guide_button",
+                                  {10380, 510, 1860, 330},
+                                  "House rules (F1)",
+                                  "Shows or hides how hands rank here, the limits and the keys. "
+                                  "Key F1."};
+constexpr ViewButton speed_button{"speed_button",
+                                  {10380, 900, 1860, 330},
+                                  "Game speed (+ faster, - slower)",
+                                  "Changes the game speed: Normal, Fast, Very fast. Keys + and -."};
+
+constexpr int refusal_shown_ms = 3000;
+
+// The tag of a seat as drawn.
+Look tag_look(TagKind kind) {
+  switch (kind) {
+    case TagKind::aggressive: return Look::tag_strong;
+    case TagKind::all_in: return Look::tag_all_in;
+    case TagKind::fold: return Look::tag_fold;
+    case TagKind::hand: return Look::tag_hand;
+    default: return Look::tag;
+  }
+}
+
+// The largest pixel size, from `pixels` down, at which the text fits the width.
+int fitted_pixels(QFont font, int pixels, const QString& text, double width) {
+  const int least = std::max(6, pixels / 2);
+  for (; pixels > least; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetricsF(font).horizontalAdvance(text) <= width) break;
+  }
+  return pixels;
+}
 
 bool is_widget(Element e) {
   return kind_of(e) == ElementKind::button || kind_of(e) == ElementKind::text_box;
@@ -145,7 +192,7 @@ QString shown_caption(Element e, const std::string& caption) {
 }  // namespace
 
 TableWindow::TableWindow(GameHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), screen_(host.screen()) {
+    : QWidget(parent), host_(host), screen_(host.screen()), story_(host.game()) {
   setObjectName(QStringLiteral("tables"));
   setWindowTitle(QStringLiteral("TARVIX"));
   set_accessible_role(this, QAccessible::Window);
@@ -153,7 +200,7 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
   art::init_resources();
   setWindowIcon(QIcon(QString::fromLatin1(art::icon_path)));
   setFocusPolicy(Qt::StrongFocus);
-  setMinimumSize(480, 343);
+  setMinimumSize(least_size);
   setAttribute(Qt::WA_OpaquePaintEvent);
 
   for (Element e : button_elements) {
@@ -164,7 +211,13 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
     b->setFocusPolicy(Qt::TabFocus);
     b->setAutoDefault(true);
     b->setCursor(Qt::PointingHandCursor);
-    connect(b, &QPushButton::clicked, this, [this, e] { host_.click(e); });
+    connect(b, &QPushButton::clicked, this, [this, e] {
+      // A tournament of hours is not left by a slip of the mouse.
+      if (e == Command2 && must_ask_to_leave())
+        ask_to_leave();
+      else
+        host_.click(e);
+    });
     buttons_[e] = b;
   }
   for (const ButtonHelp& help : button_help) {
@@ -212,9 +265,55 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
                          QStringLiteral("_spoken"));
     spoken_[help.element] = label;
   }
+  for (int s = 1; s <= table_seats; ++s) {
+    const QString seat = s == 1 ? QStringLiteral("Your") : QStringLiteral("Seat %1").arg(s);
+    auto& tag = spoken_tags_[static_cast<std::size_t>(s - 1)];
+    tag = new SpokenLabel(seat + QStringLiteral(" action"),
+                          QStringLiteral("What the player did last on this street, or at the "
+                                         "showdown the player's hand."),
+                          this);
+    tag->setObjectName(QStringLiteral("tag%1_spoken").arg(s));
+    auto& won = spoken_won_[static_cast<std::size_t>(s - 1)];
+    won = new SpokenLabel(seat + QStringLiteral(" winnings"),
+                          QStringLiteral("What the player received from the pot."), this);
+    won->setObjectName(QStringLiteral("won%1_spoken").arg(s));
+  }
+  spoken_pot_total_ = new SpokenLabel(QStringLiteral("Pot total"),
+                                      QStringLiteral("The pot with this street's bets."), this);
+  spoken_pot_total_->setObjectName(QStringLiteral("pot_total_spoken"));
+  spoken_sit_out_ = new SpokenLabel(QStringLiteral("Sit out"),
+                                    QStringLiteral("Whether you sit out, in words."), this);
+  spoken_sit_out_->setObjectName(QStringLiteral("sit_out_spoken"));
 
   reader_ = new TableReader(*this, host_);
-  place_widgets();
+  log_ = new HandLog(this);
+  story_.on_line = [this](const LogLine& line) { log_->add(line); };
+  guide_lines_ = guide_lines(Game::limits_ladder());
+  guide_ = new SheetView(QStringLiteral("Guide"), this);
+  connect(guide_, &SheetView::clicked, this, [this] { show_guide(false); });
+  summary_ = new SheetView(QStringLiteral("Summary"), this);
+  summary_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  auto view_button = [this](const ViewButton& which, auto action) {
+    auto* b = new QPushButton(this);
+    b->setObjectName(QString::fromLatin1(which.name));
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setToolTip(QString::fromLatin1(which.tooltip));
+    b->setAccessibleDescription(QString::fromLatin1(which.description));
+    connect(b, &QPushButton::clicked, this, action);
+    return b;
+  };
+  log_button_ = view_button(log_button, [this] { show_log(!log_shown_); });
+  log_button_->setText(QStringLiteral("Hand log"));
+  guide_button_ = view_button(guide_button, [this] { show_guide(guide_->isHidden()); });
+  guide_button_->setText(QStringLiteral("House rules"));
+  speed_button_ = view_button(speed_button, [this] {
+    set_speed(speed_ == GameSpeed::very_fast ? GameSpeed::normal : faster(speed_));
+  });
+  set_speed(GameSpeed::normal);
+
+  arrange();
 }
 
 void TableWindow::open() {
@@ -255,6 +354,56 @@ void TableWindow::toggle_full_screen() {
     showFullScreen();
 }
 
+TableLayout TableWindow::layout() const { return TableLayout(scale_, origin_, font()); }
+
+QRectF TableWindow::table_area() const {
+  QRectF area = rect();
+  if (log_shown_) area.setWidth(std::max(0, width() - log_width()));
+  return area;
+}
+
+int TableWindow::log_width() const {
+  constexpr int narrowest = 240, widest = 420;
+  return std::clamp(height() * 2 / 5, narrowest, widest);
+}
+
+void TableWindow::show_log(bool shown) {
+  if (shown == log_shown_) return;
+  log_shown_ = shown;
+  log_->setVisible(shown);
+  if (!shown) setMinimumWidth(least_size.width());
+  const bool sized_by_player = !isFullScreen() && !isMaximized();
+  if (shown && sized_by_player) {
+    // The room beside the letterboxed table first; the window grows by
+    // what is missing, as far as the screen allows.
+    const double spare = width() - design_width * scale_;
+    grown_by_ = std::max(0, static_cast<int>(std::ceil(log_width() - spare)));
+    if (const QScreen* s = screen())
+      grown_by_ = std::min(grown_by_, std::max(0, s->availableGeometry().width() - width()));
+    if (grown_by_ > 0) resize(width() + grown_by_, height());
+  } else if (!shown) {
+    if (sized_by_player && grown_by_ > 0) resize(width() - grown_by_, height());
+    grown_by_ = 0;
+  }
+  arrange();
+}
+
+void TableWindow::show_guide(bool shown) {
+  guide_->setVisible(shown);
+  if (shown) guide_->raise();
+  relayout();
+}
+
+void TableWindow::set_speed(GameSpeed speed) {
+  speed_ = speed;
+  host_.set_pace(speed_choice(speed).pace);
+  speed_button_->setText(QStringLiteral("Speed: %1").arg(speed_choice(speed).name));
+  speed_button_->setAccessibleName(speed_button_->text());
+  place_view_buttons();
+}
+
+QMessageBox* TableWindow::leave_question() const { return leave_question_; }
+
 QRectF TableWindow::to_view(const Rect& r) const {
   return {origin_.x() + r.left * scale_, origin_.y() + r.top * scale_, r.width * scale_,
           r.height * scale_};
@@ -288,18 +437,71 @@ void TableWindow::element_changed(Element e) {
   before = {now.visible, now.left, now.top, now.picture};
 
   if (is_widget(e)) sync_widget(e);
-  if (spoken_.count(e)) sync_spoken(e);
+  // A text or the Sit Out button's state changed: the texts are laid out anew.
+  if (kind_of(e) == ElementKind::label || e == Command3) relayout();
   if (motion_.active(t) && !frames_.isActive()) frames_.start();
   update();
 }
 
 void TableWindow::heard(const GameEvent& event) {
-  // The human's turn opened while the player looks elsewhere: the desktop
-  // draws attention to the window.
-  if (std::holds_alternative<HumanTurnOpened>(event) && !isActiveWindow()) {
-    QApplication::alert(this);
-    emit turn_alerted();
+  story_.hear(event);
+  if (const auto* opened = std::get_if<HumanTurnOpened>(&event)) {
+    amount_box_->setPlaceholderText(QStringLiteral("at least %1").arg(opened->least));
+    // The human's turn opened while the player looks elsewhere: the desktop
+    // draws attention to the window.
+    if (!isActiveWindow()) {
+      QApplication::alert(this);
+      emit turn_alerted();
+    }
   }
+  if (const auto* refusal = std::get_if<AmountRefused>(&event)) refused(refusal->least);
+  if (std::holds_alternative<TournamentOver>(event)) show_summary();
+  if (!std::holds_alternative<TurnPassed>(event) && !std::holds_alternative<TurnTaken>(event))
+    relayout();
+}
+
+void TableWindow::refused(Chips least) {
+  // Why Bet It did nothing, for a moment, under the box.
+  const QString why = QStringLiteral("at least %1").arg(least);
+  amount_box_->setPlaceholderText(why);
+  QToolTip::showText(amount_box_->mapToGlobal(QPoint(0, amount_box_->height())), why, amount_box_,
+                     QRect(), refusal_shown_ms);
+}
+
+void TableWindow::show_summary() {
+  summary_lines_ = story_.summary(host_.played());
+  show_guide(false);
+  summary_->show();
+  summary_->raise();
+  relayout();
+}
+
+bool TableWindow::must_ask_to_leave() const {
+  const Game& game = host_.game();
+  return host_.started() && !game.ended() && game.finish() == Finish::none;
+}
+
+void TableWindow::ask_to_leave() {
+  if (leave_question_) {
+    leave_question_->raise();
+    return;
+  }
+  auto* box = new QMessageBox(QMessageBox::Question, windowTitle(),
+                              QStringLiteral("Leave the tournament?"), QMessageBox::NoButton, this);
+  box->setObjectName(QStringLiteral("leave_question"));
+  box->setInformativeText(QStringLiteral("Your game ends here and the program closes."));
+  QPushButton* leave = box->addButton(QStringLiteral("Leave"), QMessageBox::AcceptRole);
+  QPushButton* stay = box->addButton(QStringLiteral("Stay"), QMessageBox::RejectRole);
+  // Enter leaves, Escape stays.
+  box->setDefaultButton(leave);
+  box->setEscapeButton(stay);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::WindowModal);
+  connect(box, &QMessageBox::finished, this, [this, box, leave] {
+    if (box->clickedButton() == leave && must_ask_to_leave()) host_.click(Command2);
+  });
+  leave_question_ = box;
+  box->open();
 }
 
 void TableWindow::animate() {
@@ -316,10 +518,11 @@ void TableWindow::sync_widget(Element e) {
   QWidget* w = e == Text2 ? static_cast<QWidget*>(amount_box_) : button(e);
   if (!w) return;
   w->setGeometry(view_rect(e).toAlignedRect());
-  const int px =
-      std::max(6, static_cast<int>(std::lround((e == Command11 || e == Command2 ? 7 : 8.5) *
-                                               twips_per_point * scale_)));
   const int radius = std::max(2, static_cast<int>(std::lround(60 * scale_)));
+  // Large amounts shrink the caption rather than leave the button.
+  const QFont design = font_for(e == Command11 || e == Command2 ? 7 : 8.5, true);
+  const int px = fitted_pixels(design, design.pixelSize(), shown_caption(e, s.caption),
+                               w->width() - 2 * radius);
   // The keyboard's mark: a thick dark ring, plain on every button colour.
   const int focus_width = std::max(2, static_cast<int>(std::lround(40 * scale_)));
   const QString focus_mark = QStringLiteral("#0b3d91");
@@ -368,20 +571,148 @@ void TableWindow::sync_widget(Element e) {
 void TableWindow::sync_spoken(Element e) {
   SpokenLabel* label = spoken(e);
   const ElementState& s = screen_.at(e);
-  label->setGeometry(view_rect(e).toAlignedRect());
+  const Spot* spot = spot_of(e);
+  label->setGeometry((spot && spot->shown() ? spot->box : view_rect(e)).toAlignedRect());
   label->set_text(trimmed(s.caption));
   label->setVisible(s.visible && !trimmed(s.caption).isEmpty());
+}
+
+const Spot* TableWindow::spot_of(Element e) const {
+  for (int s = 1; s <= table_seats; ++s) {
+    const SeatSpots& seat = spots_.seats[static_cast<std::size_t>(s - 1)];
+    if (e == name_label(s)) return &seat.name;
+    if (e == stack_label(s)) return &seat.stack;
+    if (e == bet_label(s)) return &spots_.bets[static_cast<std::size_t>(s - 1)];
+  }
+  switch (e) {
+    case potlabel: return &spots_.pot;
+    case sidepotlabel: return &spots_.side_pot;
+    case limitslabel: return &spots_.limits_label;
+    case limitsdisplay: return &spots_.limits;
+    case Label2: return &spots_.players;
+    case winnerlabel: return &spots_.winner;
+    case Label24: return &spots_.message;
+    default: return nullptr;
+  }
+}
+
+void TableWindow::arrange() {
+  const QRectF area = table_area();
+  scale_ = std::min(area.width() / design_width, area.height() / design_height);
+  origin_ = {area.left() + (area.width() - design_width * scale_) / 2,
+             area.top() + (area.height() - design_height * scale_) / 2};
+  if (log_shown_) {
+    // The table keeps its least size beside the log, whose width follows the height.
+    const int least = least_size.width() + log_width();
+    if (minimumWidth() != least) setMinimumWidth(least);
+    log_->setGeometry(QRect(static_cast<int>(area.right()), 0,
+                            width() - static_cast<int>(area.right()), height()));
+  }
+  place_widgets();
+  relayout();
 }
 
 void TableWindow::place_widgets() {
   for (Element e : button_elements) sync_widget(e);
   sync_widget(Text2);
+  place_view_buttons();
+}
+
+void TableWindow::place_view_buttons() {
+  const int radius = std::max(2, static_cast<int>(std::lround(60 * scale_)));
+  for (const auto& [b, which] :
+       {std::pair{log_button_, &log_button}, std::pair{guide_button_, &guide_button},
+        std::pair{speed_button_, &speed_button}}) {
+    if (!b) continue;
+    b->setGeometry(to_view(which->place).toAlignedRect());
+    const QFont design = font_for(7, true);
+    const int px = fitted_pixels(design, design.pixelSize(), b->text(), b->width() - 2 * radius);
+    set_style(b, QStringLiteral("QPushButton { background: rgba(11, 22, 16, 215); color: #f4efdc;"
+                                " border: 1px solid #d9b85c; border-radius: %1px;"
+                                " font-size: %2px; font-weight: bold; padding: 0; }"
+                                "QPushButton:hover { background: rgba(40, 60, 44, 230); }")
+                     .arg(radius)
+                     .arg(px));
+  }
+}
+
+TableTexts TableWindow::table_texts() const {
+  auto shown = [this](Element e) {
+    return screen_.visible(e) ? trimmed(screen_.caption(e)) : QString();
+  };
+  TableTexts t;
+  for (int s = 1; s <= table_seats; ++s) {
+    const auto i = static_cast<std::size_t>(s - 1);
+    SeatTexts& seat = t.seats[i];
+    seat.name = shown(name_label(s));
+    seat.stack = shown(stack_label(s));
+    const SeatTag& tag = story_.tag(s);
+    seat.tag = QString::fromStdString(tag.text);
+    seat.tag_look = tag_look(tag.kind);
+    if (tag.won > 0) seat.won = QStringLiteral("+%1").arg(tag.won);
+    t.bets[i] = shown(bet_label(s));
+  }
+  t.pot = shown(potlabel);
+  t.side_pot = shown(sidepotlabel);
+  if (const auto pot = story_.pot()) t.pot_total = QStringLiteral("Pot %1").arg(*pot);
+  t.limits_label = shown(limitslabel);
+  t.limits = shown(limitsdisplay);
+  t.players = shown(Label2);
+  t.winner = shown(winnerlabel);
+  t.message = shown(Label24);
+  t.message_points = screen_.at(Label24).font_size;
+  t.message_opaque = screen_.at(Label24).opaque;
+  if (host_.started()) t.sit_out = QString::fromStdString(sit_out_words(host_.game().sit_out()));
+  return t;
+}
+
+void TableWindow::relayout() {
+  const TableLayout layout = this->layout();
+  spots_ = layout.table(table_texts());
   for (const auto& [e, label] : spoken_) sync_spoken(e);
+  auto speak = [](SpokenLabel* label, const Spot& spot) {
+    label->set_text(spot.whole);
+    label->setGeometry(spot.box.toAlignedRect());
+    label->setVisible(spot.shown());
+  };
+  for (std::size_t i = 0; i < spots_.seats.size(); ++i) {
+    speak(spoken_tags_[i], spots_.seats[i].tag);
+    speak(spoken_won_[i], spots_.seats[i].won);
+  }
+  speak(spoken_pot_total_, spots_.pot_total);
+  speak(spoken_sit_out_, spots_.sit_out);
+  if (!guide_->isHidden())
+    guide_->set_lines(layout.sheet(guide_lines_, to_view(TableLayout::guide_room)),
+                      to_view(TableLayout::guide_room));
+  if (!summary_->isHidden())
+    summary_->set_lines(layout.sheet(summary_lines_, to_view(TableLayout::summary_room)),
+                        to_view(TableLayout::summary_room));
+  update();
 }
 
 // ---- Input -----------------------------------------------------------------------
 
+bool TableWindow::view_key(QKeyEvent* event) {
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  switch (event->key()) {
+    case Qt::Key_L: show_log(!log_shown_); break;
+    case Qt::Key_F1: show_guide(guide_->isHidden()); break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: set_speed(faster(speed_)); break;
+    case Qt::Key_Minus: set_speed(slower(speed_)); break;
+    case Qt::Key_Escape:
+      if (guide_->isHidden()) return false;
+      show_guide(false);
+      break;
+    default: return false;
+  }
+  event->accept();
+  return true;
+}
+
 void TableWindow::keyPressEvent(QKeyEvent* event) {
+  // The window's own keys: the log, the guide, the speed.
+  if (view_key(event)) return;
   // Letters typed into the amount box never get here: the box takes them.
   const bool plain = (event->modifiers() &
                       (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == Qt::NoModifier;
@@ -438,16 +769,31 @@ bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TableWindow::closeEvent(QCloseEvent* event) {
-  // Closing the window is the Exit button.
+  // Closing the window is the Exit button, asked first during a tournament.
+  if (must_ask_to_leave()) {
+    event->ignore();
+    ask_to_leave();
+    return;
+  }
   if (host_.started() && !host_.game().ended()) host_.click(Command2);
   event->accept();
 }
 
-void TableWindow::resizeEvent(QResizeEvent*) {
-  scale_ = std::min(width() / double(design_width), height() / double(design_height));
-  origin_ = {(width() - design_width * scale_) / 2, (height() - design_height * scale_) / 2};
-  place_widgets();
+bool TableWindow::event(QEvent* event) {
+  // A text shrunk or cut short shows whole in its tooltip.
+  if (event->type() == QEvent::ToolTip) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const Spot* spot = spots_.at(help->pos());
+    if (spot && (spot->text != spot->whole || spot->look == Look::name))
+      QToolTip::showText(help->globalPos(), spot->whole, this);
+    else
+      QToolTip::hideText();
+    return true;
+  }
+  return QWidget::event(event);
 }
+
+void TableWindow::resizeEvent(QResizeEvent*) { arrange(); }
 
 // ---- Drawing -----------------------------------------------------------------------
 
@@ -521,8 +867,8 @@ void TableWindow::draw_panels(QPainter& painter) {
   for (Element e : {Shape13, Shape12}) {
     if (!screen_.visible(e)) continue;
     const QRectF r = view_rect(e);
-    painter.setPen(QPen(gold, std::max(1.0, 18 * scale_)));
-    painter.setBrush(QColor(0x0b, 0x16, 0x10, 215));
+    painter.setPen(QPen(style::gold, std::max(1.0, 18 * scale_)));
+    painter.setBrush(style::panel_back);
     painter.drawRoundedRect(r, 140 * scale_, 140 * scale_);
   }
 }
@@ -542,7 +888,8 @@ void TableWindow::draw_seats(QPainter& painter) {
     const Element light = seat_light(s);
     if (screen_.visible(light)) {
       const QColor back = to_qcolor(screen_.at(light).back);
-      const QRectF r = view_rect(light);
+      // Beside the stack, where the layout keeps it clear of every text.
+      const QRectF r = spots_.seats[static_cast<std::size_t>(s - 1)].light;
       if (back.lightness() > 150) {
         // A lit seat glows.
         QColor halo = back;
@@ -606,56 +953,44 @@ void TableWindow::draw_chips(QPainter& painter, Motion::Millis now) {
   }
 }
 
-void TableWindow::draw_label(QPainter& painter, Element e, double points, Style style,
-                             Qt::Alignment align) {
-  const ElementState& s = screen_.at(e);
-  if (!s.visible) return;
-  const QString text = trimmed(s.caption);
-  if (text.isEmpty()) return;
-  const bool opaque = style == Style::opaque_or_plaque && s.opaque;
-  const double size = s.font_size > 0 ? s.font_size : points;
-  const QFont f = font_for(size, style != Style::plain);
-  painter.setFont(f);
-  const QRectF r = view_rect(e);
-  const QFontMetricsF metrics(f);
-  const double pad_x = metrics.height() * 0.45, pad_y = metrics.height() * 0.12;
-  QRectF box(0, 0, metrics.horizontalAdvance(text) + 2 * pad_x, metrics.height() + 2 * pad_y);
-  if (opaque) box.setSize(box.size().expandedTo(r.size()));
-  box.moveCenter(r.center());
-  if (align & Qt::AlignLeft) box.moveLeft(r.left());
-  // Tall labels hold their text at the top, clear of what lies below.
-  if (align & Qt::AlignTop) box.moveTop(r.top());
-
-  if (opaque) {
-    painter.setPen(Qt::NoPen);
+void TableWindow::draw_spot(QPainter& painter, const Spot& spot) {
+  if (!spot.shown()) return;
+  struct Ink {
+    int plaque_alpha;  // 0: no plaque
+    QColor text;
+  };
+  auto ink = [](Look look) -> Ink {
+    switch (look) {
+      case Look::plain: return {0, style::cream};
+      case Look::name: return {150, Qt::white};
+      case Look::heading: return {175, style::gold_text};
+      case Look::tag_strong: return {170, style::gold_text};
+      case Look::tag_all_in: return {170, style::all_in_text};
+      case Look::tag_fold: return {150, style::fold_text};
+      case Look::tag_hand: return {190, Qt::white};
+      case Look::won: return {190, style::won_text};
+      default: return {150, style::cream};
+    }
+  };
+  Ink how = ink(spot.look);
+  painter.setPen(Qt::NoPen);
+  if (spot.look == Look::opaque) {
+    // The message in the game's own colours, on its own ground.
+    const ElementState& s = screen_.at(Label24);
     painter.setBrush(to_qcolor(s.back));
-    painter.drawRect(box);
-    painter.setPen(to_qcolor(s.fore));
-  } else if (style != Style::plain) {
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, style == Style::heading ? 175 : 150));
-    painter.drawRoundedRect(box, box.height() / 3, box.height() / 3);
-    painter.setPen(style == Style::name ? QColor(Qt::white) : cream);
-    if (style == Style::heading) painter.setPen(QColor(0xff, 0xe0, 0x8a));
-  } else {
-    painter.setPen(cream);
+    painter.drawRect(spot.box);
+    how.text = to_qcolor(s.fore);
+  } else if (how.plaque_alpha > 0) {
+    painter.setBrush(QColor(0, 0, 0, how.plaque_alpha));
+    painter.drawRoundedRect(spot.box, spot.box.height() / 3, spot.box.height() / 3);
   }
-  painter.drawText(box, Qt::AlignCenter, text);
+  painter.setFont(spot.font);
+  painter.setPen(how.text);
+  painter.drawText(spot.inner, spot.flags, spot.text);
 }
 
 void TableWindow::draw_labels(QPainter& painter) {
-  for (int s = 1; s <= 7; ++s) {
-    draw_label(painter, name_label(s), 8.5, Style::name, Qt::AlignHCenter | Qt::AlignTop);
-    draw_label(painter, stack_label(s), 8, Style::plaque);
-    draw_label(painter, bet_label(s), 7.5, Style::plaque);
-  }
-  draw_label(painter, potlabel, 8.5, Style::heading);
-  draw_label(painter, sidepotlabel, 8, Style::plaque);
-  draw_label(painter, limitslabel, 8, Style::plain);
-  draw_label(painter, limitsdisplay, 9.5, Style::plain);
-  draw_label(painter, Label2, 8, Style::plain);
-  draw_label(painter, winnerlabel, 11, Style::heading);
-  draw_label(painter, Label24, 12, Style::opaque_or_plaque);
+  for (const Spot* spot : spots_.texts()) draw_spot(painter, *spot);
 }
 
 void TableWindow::draw_dealer(QPainter& painter) {

@@ -2,14 +2,16 @@
 // the window, and forwards the player's clicks and keys to the game host.
 // Keys: C, K, R, F play the bet panel and B goes into the amount box (all
 // left to the game to accept), F9/F10 the winner label, F11 full screen;
-// Tab reaches every control, Space or Enter presses it, Escape leaves the
-// amount box. The table's pictures in words are the TableReader's.
-// It keeps no game state of its own; what it remembers of the model is only
-// what it needs to animate a change (where a chip was, which picture a card
-// showed).
+// L the hand log, F1 the house rules guide, + and - the game speed. Tab
+// reaches every control, Space or Enter presses it, Escape leaves the amount
+// box. The table's pictures in words are the TableReader's.
+// It keeps no game state of its own: what it remembers of the model is what
+// it needs to animate a change (where a chip was, which picture a card
+// showed), and the story it tells in words comes from the game's events.
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -18,15 +20,21 @@
 
 #include "model/game.h"
 #include "windows/card_pictures.h"
+#include "windows/game_speed.h"
 #include "windows/motion.h"
+#include "windows/story.h"
+#include "windows/table_layout.h"
 
 class QLineEdit;
+class QMessageBox;
 class QPushButton;
 class QPainter;
 
 namespace tarvix::windows {
 
 class GameHost;
+class HandLog;
+class SheetView;
 class SpokenLabel;
 class TableReader;
 
@@ -34,6 +42,9 @@ class TableWindow : public QWidget {
   Q_OBJECT
 
  public:
+  // The table's area in the smallest window: every text stays readable.
+  static constexpr QSize least_size{720, 514};
+
   explicit TableWindow(GameHost& host, QWidget* parent = nullptr);
 
   // Sizes the window to the screen, centres it and shows it.
@@ -61,6 +72,30 @@ class TableWindow : public QWidget {
 
   void toggle_full_screen();
 
+  // What happened at the table in words, and the texts as laid out now.
+  const Story& story() const { return story_; }
+  const TableSpots& spots() const { return spots_; }
+  // How the table's texts are laid out at the window's present size.
+  TableLayout layout() const;
+  // Where the table is drawn: the window, less the log beside it.
+  QRectF table_area() const;
+
+  // The hand log beside the table. Shown in a window that is not full
+  // screen, it takes the room beside the letterboxed table, and the window
+  // grows by what is missing.
+  HandLog* log() const { return log_; }
+  bool log_shown() const { return log_shown_; }
+  void show_log(bool shown);
+  SheetView* guide() const { return guide_; }
+  void show_guide(bool shown);
+  SheetView* summary() const { return summary_; }
+
+  GameSpeed speed() const { return speed_; }
+  void set_speed(GameSpeed speed);
+
+  // "Leave the tournament?", while it is asked.
+  QMessageBox* leave_question() const;
+
  signals:
   // The human's turn opened while the player looked elsewhere: the desktop
   // was asked to draw attention to the window.
@@ -72,15 +107,25 @@ class TableWindow : public QWidget {
   void keyPressEvent(class QKeyEvent* event) override;
   void closeEvent(class QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
-  enum class Style { plain, plaque, name, heading, opaque_or_plaque };
-
   void element_changed(Element e);
   void sync_widget(Element e);
   void sync_spoken(Element e);
   void heard(const GameEvent& event);
+  void arrange();
   void place_widgets();
+  void place_view_buttons();
+  void relayout();
+  TableTexts table_texts() const;
+  const Spot* spot_of(Element e) const;
+  bool view_key(class QKeyEvent* event);
+  bool must_ask_to_leave() const;
+  void ask_to_leave();
+  void refused(Chips least);
+  void show_summary();
+  int log_width() const;
   void animate();
 
   QRectF view_rect(Element e) const;
@@ -93,8 +138,7 @@ class TableWindow : public QWidget {
   void draw_chips(QPainter& painter, Motion::Millis now);
   void draw_chip(QPainter& painter, int index, QRectF where);
   void draw_labels(QPainter& painter);
-  void draw_label(QPainter& painter, Element e, double points, Style style,
-                  Qt::Alignment align = Qt::AlignCenter);
+  void draw_spot(QPainter& painter, const Spot& spot);
   void draw_dealer(QPainter& painter);
 
   GameHost& host_;
@@ -109,6 +153,24 @@ class TableWindow : public QWidget {
   QLineEdit* amount_box_ = nullptr;
   std::map<Element, SpokenLabel*> spoken_;
   TableReader* reader_ = nullptr;
+
+  Story story_;
+  TableSpots spots_;
+  HandLog* log_ = nullptr;
+  bool log_shown_ = false;
+  int grown_by_ = 0;  // how much the window grew for the log
+  SheetView* guide_ = nullptr;
+  SheetView* summary_ = nullptr;
+  std::vector<SheetLine> guide_lines_, summary_lines_;
+  QPushButton* log_button_ = nullptr;
+  QPushButton* guide_button_ = nullptr;
+  QPushButton* speed_button_ = nullptr;
+  GameSpeed speed_ = GameSpeed::normal;
+  std::array<SpokenLabel*, table_seats> spoken_tags_{};
+  std::array<SpokenLabel*, table_seats> spoken_won_{};
+  SpokenLabel* spoken_pot_total_ = nullptr;
+  SpokenLabel* spoken_sit_out_ = nullptr;
+  QPointer<QMessageBox> leave_question_;
 
   // The model as last seen, for the animations.
   struct Seen {

@@ -269,8 +269,8 @@ TEST_F(Comforts, AScreenReaderHearsTheCardsTheButtonTheTurnAndTheShowdownInWords
 
 TEST_F(Comforts, F11TogglesFullScreenAndTheTableScalesWithIt) {
   window->showNormal();
-  window->resize(700, 500);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window->width() == 700; }, 10000));
+  window->resize(760, 543);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->width() == 760; }, 10000));
   const double normal = window->scale();
   const QSize screen = window->screen()->geometry().size();
 
@@ -286,7 +286,7 @@ TEST_F(Comforts, F11TogglesFullScreenAndTheTableScalesWithIt) {
 
   key(Qt::Key_F11);
   EXPECT_FALSE(window->windowState() & Qt::WindowFullScreen);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window->width() == 700; }, 10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->width() == 760; }, 10000));
   EXPECT_NEAR(window->scale(), normal, 1e-9);
 
   // Escape leaves full screen too, and only that.

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include "harness/gui_game.h"
 #include "windows/settings_window.h"
+#include "windows/sheet_view.h"
 #include "windows/table_window.h"
 
 namespace tarvix::testing {
@@ -129,10 +132,14 @@ TEST_F(Played, EnterInTheAmountBoxBetsAndTooSmallAnAmountKeepsTheTurnOpen) {
   const Chips before = human_seat().prize;
   const Chips call = game.table().amount_to_call();
   const Chips least = raise_caption();
+  // The empty box hints the least amount; a smaller one is refused, saying why.
+  const QString why = QStringLiteral("at least %1").arg(least);
+  EXPECT_EQ(window->amount_box()->placeholderText(), why);
   type_in_box(QString::number(least - 1));
   QTest::keyClick(window->amount_box(), Qt::Key_Return);
   EXPECT_EQ(human_seat().prize, before);
   EXPECT_TRUE(window->button(Command11)->isVisible());
+  EXPECT_EQ(QToolTip::text(), why);
 
   window->amount_box()->clear();
   type_in_box(QString::number(least));
@@ -170,16 +177,24 @@ TEST_F(Played, F10AndF9ShowAndHideTheWinnerLabelFromAnywhereInTheWindow) {
 TEST_F(Played, SitOutTakesTheColourTheGameGivesIt) {
   click(Command3);
   EXPECT_EQ(game.screen().at(Command3).back, 0xFFu);
+  EXPECT_EQ(window->spots().sit_out.text, "Sitting out from the next hand");
   const QImage shot = window->button(Command3)->grab().toImage();
   const QColor c = shot.pixelColor(shot.width() / 8, shot.height() / 2);
   EXPECT_GT(c.red(), 200);
   EXPECT_LT(c.green(), 60);
 }
 
-TEST_F(Played, ExitDuringAHandClosesEveryWindow) {
+TEST_F(Played, ExitDuringAHandAsksFirstThenClosesEveryWindow) {
   QSignalSpy finished(&game.program, &windows::Program::finished);
   ASSERT_TRUE(game.run_to_human_turn());
+  // Escape stays; Enter leaves.
   click(Command2);
+  ASSERT_NE(window->leave_question(), nullptr);
+  QTest::keyClick(window->leave_question(), Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window->leave_question(); }, 10000));
+  EXPECT_TRUE(game.human_turn_open());
+  click(Command2);
+  QTest::keyClick(window->leave_question(), Qt::Key_Enter);
   EXPECT_EQ(game.table().ending, Ending::exit_button);
   EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
   EXPECT_FALSE(window->isVisible());
@@ -189,9 +204,11 @@ TEST_F(Played, ExitDuringAHandClosesEveryWindow) {
 TEST_F(Played, TheProgramClosesByItselfWhenTheTournamentIsOver) {
   QSignalSpy finished(&game.program, &windows::Program::finished);
   // Everything in at every turn: the tournament is soon over for the human.
-  bool message = false;
+  bool message = false, summary = false;
   for (int guard = 0; guard < 200000 && !game.table().ended(); ++guard) {
     message = message || game.screen().visible(Label24);
+    // How the player did, over the table during the pause.
+    summary = summary || !window->summary()->isHidden();
     if (game.human_turn_open()) {
       type_in_box(QStringLiteral("100000"));
       QTest::keyClick(window->amount_box(), Qt::Key_Return);
@@ -203,6 +220,8 @@ TEST_F(Played, TheProgramClosesByItselfWhenTheTournamentIsOver) {
   EXPECT_EQ(game.table().ending, Ending::tournament_over);
   EXPECT_NE(game.table().finish, Finish::none);
   EXPECT_TRUE(message);
+  EXPECT_TRUE(summary);
+  EXPECT_TRUE(window->summary()->lines().at(1).spoken().endsWith(" of 1000"));
   EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
   EXPECT_FALSE(window->isVisible());
 }

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -237,11 +238,16 @@ TEST(TableWindow, ScalesTheWholeDesignUniformlyAndKeepsItsProportions) {
   EXPECT_NEAR(whole.width() / whole.height(), double(design_width) / design_height, 1e-6);
 }
 
-TEST(TableWindow, ClosingTheWindowIsTheExitButton) {
+TEST(TableWindow, ClosingTheWindowAsksFirstAndEnterLeavesAsTheExitButton) {
   GuiGame game;
   game.open_table();
   QSignalSpy finished(&game.program, &windows::Program::finished);
   game.program.table()->close();
+  QMessageBox* question = game.program.table()->leave_question();
+  ASSERT_NE(question, nullptr);
+  EXPECT_EQ(question->text(), "Leave the tournament?");
+  EXPECT_FALSE(game.table().ended());
+  QTest::keyClick(question, Qt::Key_Return);
   EXPECT_EQ(game.table().ending, Ending::exit_button);
   EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
 }
@@ -250,7 +256,10 @@ TEST(TableWindow, ClosingTheWindowIsTheExitButton) {
 
 TEST(GameHost, OnTheMachinesClockItWakesOnlyForTheTablesTimers) {
   // Twenty times real time, so that the turns up to the human's come quickly.
-  windows::GameHost host(20.0);
+  windows::GameHost host(10.0);
+  // The player's pace runs on top of the host's own rate.
+  host.set_pace(2);
+  EXPECT_EQ(host.speed(), 20);
   host.start(Settings{});
   EXPECT_TRUE(host.wake_up().isActive());
   EXPECT_TRUE(host.wake_up().isSingleShot());

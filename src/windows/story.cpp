@@ -1,0 +1,231 @@
+#include "windows/story.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tarvix::windows {
+
+namespace {
+
+constexpr int human_seat = 1;
+constexpr int third_street = 3;  // a street is named by the cards it shows
+constexpr int last_street = 7;
+constexpr long long per_second = 1000, per_minute = 60, per_hour = 3600;
+
+const char* const street_names[] = {"Third", "Fourth", "Fifth", "Sixth", "Seventh"};
+
+std::string amount(Chips chips) { return std::to_string(chips); }
+
+struct ForcedWords {
+  const char* tag;  // on the plate
+  const char* log;  // in the log, after "posts"
+};
+
+ForcedWords forced_words(ForcedBetKind kind) {
+  switch (kind) {
+    case ForcedBetKind::small_blind: return {"Small blind", "the small blind"};
+    case ForcedBetKind::big_blind: return {"Big blind", "the big blind"};
+    case ForcedBetKind::ante: return {"Ante", "an ante of"};
+  }
+  return {"", ""};
+}
+
+struct ActionWords {
+  const char* tag;
+  const char* log;
+  TagKind kind;
+};
+
+ActionWords action_words(ActionKind kind) {
+  switch (kind) {
+    case ActionKind::call: return {"Call", "calls", TagKind::passive};
+    case ActionKind::check: return {"Check", "checks", TagKind::passive};
+    case ActionKind::raise: return {"Raise", "raises", TagKind::aggressive};
+    case ActionKind::bet: return {"Bet", "bets", TagKind::aggressive};
+    case ActionKind::fold: return {"Fold", "folds", TagKind::fold};
+    case ActionKind::sit_out_fee:
+      return {"Sit-out fee", "pays the sitting-out dealer's fee of", TagKind::forced};
+  }
+  return {"", "", TagKind::none};
+}
+
+bool stakes_nothing(ActionKind kind) {
+  return kind == ActionKind::check || kind == ActionKind::fold;
+}
+
+// 1st, 2nd, 3rd, 4th .. 11th, 12th, 13th .. 21st.
+std::string ordinal(int n) {
+  const int tens = n % 100, units = n % 10;
+  const char* suffix = "th";
+  if (tens < 11 || tens > 13) {
+    if (units == 1) suffix = "st";
+    if (units == 2) suffix = "nd";
+    if (units == 3) suffix = "rd";
+  }
+  return std::to_string(n) + suffix;
+}
+
+// "1 h 05 min", "12 min 30 s".
+std::string duration_text(Millis ms) {
+  const long long seconds = ms / per_second;
+  char text[32];
+  if (seconds >= per_hour)
+    std::snprintf(text, sizeof text, "%lld h %02lld min", seconds / per_hour,
+                  seconds / per_minute % per_minute);
+  else
+    std::snprintf(text, sizeof text, "%lld min %02lld s", seconds / per_minute,
+                  seconds % per_minute);
+  return text;
+}
+
+}  // namespace
+
+std::string sit_out_words(SitOut state) {
+  switch (state) {
+    case SitOut::playing: return {};
+    case SitOut::from_next_hand: return "Sitting out from the next hand";
+    case SitOut::sitting_out: return "Sitting out";
+    case SitOut::back_next_hand: return "Back in from the next hand";
+  }
+  return {};
+}
+
+std::string Story::name(int seat) const {
+  const std::string& named = game_.seat_name(seat);
+  if (!named.empty()) return named;
+  return seat == human_seat ? "you" : "seat " + std::to_string(seat);
+}
+
+std::string Story::does(int seat, std::string verb) const {
+  if (seat != human_seat || !game_.seat_name(seat).empty()) return name(seat) + " " + verb;
+  // The human without a name is "You": "You call", not "You calls".
+  const auto end = verb.find(' ');
+  verb.erase((end == std::string::npos ? verb.size() : end) - 1, 1);
+  return "You " + verb;
+}
+
+void Story::log(std::string text, bool heading) {
+  if (on_line) on_line({std::move(text), heading});
+}
+
+void Story::clear_tags(bool keep_folds) {
+  for (SeatTag& tag : tags_)
+    if (!keep_folds || tag.kind != TagKind::fold) tag = {};
+}
+
+void Story::hear(const GameEvent& event) {
+  if (const auto* e = std::get_if<HandStarted>(&event)) {
+    clear_tags(false);
+    pot_.reset();
+    ++record_.hands;
+    log("Hand " + std::to_string(e->hand), true);
+  } else if (const auto* e = std::get_if<ButtonMoved>(&event)) {
+    log("The button goes to " + name(e->seat));
+  } else if (const auto* e = std::get_if<ForcedBet>(&event)) {
+    told_forced_bet(*e);
+  } else if (const auto* e = std::get_if<SeatAction>(&event)) {
+    told_action(*e);
+  } else if (const auto* e = std::get_if<StreetShown>(&event)) {
+    // Third street is dealt after the antes: their tags stay until a card
+    // is shown on the next street.
+    if (e->street > third_street) clear_tags(true);
+    if (e->street >= third_street && e->street <= last_street)
+      log(std::string(street_names[e->street - third_street]) + " street");
+  } else if (const auto* e = std::get_if<BetsGathered>(&event)) {
+    pot_ = e->pot;
+    log("The pot holds " + amount(e->pot));
+  } else if (const auto* e = std::get_if<Showdown>(&event)) {
+    told_showdown(*e);
+  } else if (const auto* e = std::get_if<LimitsRaised>(&event)) {
+    log("The limits rise to " + amount(e->limits) + " - " + amount(2 * e->limits));
+  } else if (const auto* e = std::get_if<NewcomerSeated>(&event)) {
+    log(e->name + " takes seat " + std::to_string(e->seat) + " with " + amount(e->stack) +
+        " chips");
+  } else if (const auto* e = std::get_if<SeatRetired>(&event)) {
+    log(e->name + " is out of the tournament and leaves seat " + std::to_string(e->seat));
+  } else if (const auto* e = std::get_if<PlayersLeft>(&event)) {
+    log(std::to_string(e->count) + " players left in the tournament");
+  } else if (const auto* e = std::get_if<TournamentOver>(&event)) {
+    told_end(*e);
+  }
+}
+
+void Story::told_forced_bet(const ForcedBet& bet) {
+  const ForcedWords words = forced_words(bet.kind);
+  pot_ = bet.pot;
+  SeatTag& tag = tags_[static_cast<std::size_t>(bet.seat - 1)];
+  tag.text = std::string(bet.all_in ? "All in" : words.tag) + " " + amount(bet.amount);
+  tag.kind = bet.all_in ? TagKind::all_in : TagKind::forced;
+  log(does(bet.seat, "posts") + " " + words.log + " " + amount(bet.amount) +
+      (bet.all_in ? ", all in" : ""));
+}
+
+void Story::told_action(const SeatAction& action) {
+  const ActionWords words = action_words(action.kind);
+  // The sitting-out fee leaves the table; it is not in the pot.
+  if (action.kind != ActionKind::sit_out_fee) pot_ = action.pot;
+  const bool all_in = action.all_in && action.kind != ActionKind::fold;
+  SeatTag& tag = tags_[static_cast<std::size_t>(action.seat - 1)];
+  tag.text = all_in ? "All in" : words.tag;
+  if (!stakes_nothing(action.kind)) tag.text += " " + amount(action.amount);
+  tag.kind = all_in ? TagKind::all_in : words.kind;
+  std::string line = does(action.seat, words.log);
+  if (!stakes_nothing(action.kind)) line += " " + amount(action.amount);
+  // A raise on top of the seat's own stake says what the seat has in now.
+  if (action.kind == ActionKind::raise && action.street_stake != action.amount)
+    line += " to " + amount(action.street_stake);
+  log(line + (all_in ? ", all in" : ""));
+}
+
+void Story::told_showdown(const Showdown& showdown) {
+  pot_ = showdown.pot;
+  if (!showdown.contested && !showdown.hands.empty()) {
+    const ShowdownHand& winner = showdown.hands.front();
+    log(does(winner.seat, "wins") + " " + amount(winner.won) + " uncontested");
+  } else {
+    log("Showdown for a pot of " + amount(showdown.pot));
+  }
+  for (const ShowdownHand& hand : showdown.hands) {
+    SeatTag& tag = tags_[static_cast<std::size_t>(hand.seat - 1)];
+    tag.text = hand.hand;
+    tag.kind = TagKind::hand;
+    tag.won = hand.won;
+    if (showdown.contested)
+      log(does(hand.seat, "shows") + " " + hand.hand +
+          (hand.won > 0 ? ", wins " + amount(hand.won) : std::string()));
+    if (hand.seat != human_seat) continue;
+    record_.biggest_win = std::max(record_.biggest_win, hand.won);
+    if (showdown.contested && hand.value > record_.best_value) {
+      record_.best_value = hand.value;
+      record_.best_hand = hand.hand;
+    }
+  }
+}
+
+void Story::told_end(const TournamentOver& over) {
+  record_.finish = over.finish;
+  record_.players_left = over.players_left;
+  record_.field = over.field;
+  if (over.finish == Finish::won)
+    log("You won the tournament", true);
+  else
+    log("You are out of the tournament in " + ordinal(over.players_left + 1) + " place", true);
+}
+
+std::vector<SheetLine> Story::summary(Millis played) const {
+  using Kind = SheetLine::Kind;
+  const Record& r = record_;
+  const int place = r.finish == Finish::won ? 1 : r.players_left + 1;
+  return {
+      {Kind::title, r.finish == Finish::won ? "You won the tournament!" : "Your tournament is over",
+       ""},
+      {Kind::row, "Place", ordinal(place) + " of " + std::to_string(r.field)},
+      {Kind::row, "Hands played", std::to_string(r.hands)},
+      {Kind::row, "Biggest pot won", r.biggest_win > 0 ? amount(r.biggest_win) : "none"},
+      {Kind::row, "Best hand shown down", r.best_hand.empty() ? "none" : r.best_hand},
+      {Kind::row, "Time played", duration_text(played)},
+      {Kind::text, "The game closes by itself in a moment.", ""},
+  };
+}
+
+}  // namespace tarvix::windows

@@ -1,0 +1,91 @@
+// What happens at the table, in words, from the game's events: each seat's
+// tag (what it did last on this street, and at the showdown its hand and
+// what it won), the pot with the street's stakes, the lines of the hand log
+// and the player's record for the summary at the end. The tags, the log
+// and the screen reader's texts all take their words from here.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/game.h"
+
+namespace tarvix::windows {
+
+// How a tag is drawn: what kind of thing the seat did.
+enum class TagKind { none, forced, passive, aggressive, all_in, fold, hand };
+
+struct SeatTag {
+  std::string text;  // "Call 20", "Fold"; at the showdown the hand: "Two Kind Q"
+  TagKind kind = TagKind::none;
+  Chips won = 0;  // what the seat received at the showdown
+};
+
+// A line of a sheet shown over the table: the guide, the summary.
+struct SheetLine {
+  enum class Kind { title, heading, text, row };
+  Kind kind;
+  std::string left;   // the text, or a row's first column
+  std::string right;  // a row's second column
+};
+
+struct LogLine {
+  std::string text;
+  bool heading = false;  // a hand's number
+};
+
+// How the human's tournament went, for the summary at its end.
+struct Record {
+  int hands = 0;
+  Chips biggest_win = 0;  // the most received from one pot
+  std::string best_hand;  // the best hand the human showed down, if any
+  int best_value = 0;
+  Finish finish = Finish::none;
+  int players_left = 0;  // when the tournament ended for the human
+  int field = 0;         // the players it started with
+};
+
+class Story {
+ public:
+  static constexpr int seat_count = 7;
+
+  explicit Story(const Game& game) : game_(game) {}
+
+  // Every event of the game, in order.
+  void hear(const GameEvent& event);
+
+  const SeatTag& tag(int seat) const { return tags_[static_cast<std::size_t>(seat - 1)]; }
+  // The pot with the street's stakes, once the hand has one.
+  std::optional<Chips> pot() const { return pot_; }
+  const Record& record() const { return record_; }
+
+  // The summary of the human's tournament, once it is over.
+  std::vector<SheetLine> summary(Millis played) const;
+
+  // A line for the hand log, as it happens.
+  std::function<void(const LogLine&)> on_line;
+
+ private:
+  std::string name(int seat) const;
+  // The seat doing something, the verb as for a third person: "poker man calls".
+  std::string does(int seat, std::string verb) const;
+  void log(std::string text, bool heading = false);
+  void clear_tags(bool keep_folds);
+  void told_forced_bet(const ForcedBet& bet);
+  void told_action(const SeatAction& action);
+  void told_showdown(const Showdown& showdown);
+  void told_end(const TournamentOver& over);
+
+  const Game& game_;
+  std::array<SeatTag, seat_count> tags_{};
+  std::optional<Chips> pot_;
+  Record record_;
+};
+
+// The Sit Out button's state in words; empty while the human plays.
+std::string sit_out_words(SitOut state);
+
+}  // namespace tarvix::windows

@@ -1,0 +1,237 @@
+// The table tells what happens: every seat's tag, the pot with the street's
+// stakes, the showdown's hands and winnings, the hand log, the guide, the
+// speed; and every text, at its longest, stays in its room at every size.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTest>
+
+#include "harness/gui_game.h"
+#include "model/table.h"
+#include "windows/game_host.h"
+#include "windows/guide.h"
+#include "windows/hand_log.h"
+#include "windows/settings_window.h"
+#include "windows/sheet_view.h"
+#include "windows/splash_window.h"
+#include "windows/spoken_label.h"
+#include "windows/table_window.h"
+
+namespace tarvix::testing {
+namespace {
+
+using harness::GuiGame;
+
+struct Told : ::testing::Test {
+  void SetUp() override { window = game.open_still_table(); }
+  QString tag(int s) const { return window->spots().seats[std::size_t(s - 1)].tag.text; }
+  void stay_in() {
+    const Element e = game.screen().visible(Command5) ? Command5 : Command7;
+    QTest::mouseClick(window->button(e), Qt::LeftButton);
+  }
+
+  GuiGame game{3};
+  windows::TableWindow* window = nullptr;
+};
+
+TEST_F(Told, TagsThePotAndTheLogFollowAHandToItsShowdown) {
+  // The blinds, each seat's action on third street, and a fresh street.
+  ASSERT_TRUE(game.run_to_human_turn());
+  EXPECT_EQ(tag(6), "Small blind 10");
+  EXPECT_EQ(tag(7), "Big blind 20");
+  EXPECT_EQ(window->findChild<windows::SpokenLabel*>("tag7_spoken")->spoken_name(),
+            "Seat 7 action: Big blind 20");
+  stay_in();
+  ASSERT_TRUE(game.run_to_human_turn());
+  const QString third[] = {"Call 20",   "Raise 70",  "Fold",     "Fold",
+                           "Raise 120", "Raise 160", "Raise 174"};
+  for (int s = 1; s <= 7; ++s) EXPECT_EQ(tag(s), third[s - 1]) << s;
+  stay_in();
+  ASSERT_TRUE(game.run_to_human_turn());
+  EXPECT_EQ(tag(1), "");
+  EXPECT_EQ(tag(3), "Fold");  // until the hand ends
+  EXPECT_EQ(tag(7), "Bet 20");
+
+  // On every street the total is the table's pot with the street's stakes.
+  while (!game.table().gameover) {
+    if (game.human_turn_open()) {
+      EXPECT_EQ(window->spots().pot_total.text, QStringLiteral("Pot %1").arg(game.table().pot));
+      stay_in();
+    } else {
+      ASSERT_TRUE(game.step());
+    }
+  }
+  // Each seat still in shows its hand; the winners what they received,
+  // which adds up to the pot.
+  Chips received = 0;
+  for (int s = 1; s <= 7; ++s) {
+    const player& seat = game.table().p(s);
+    if (!seat.fold) {
+      EXPECT_EQ(tag(s).toStdString(), seat.handvalue) << s;
+    }
+    const QString won = window->spots().seats[std::size_t(s - 1)].won.text;
+    EXPECT_EQ(won.isEmpty(), seat.handrank != 1) << s;
+    received += won.toLongLong();
+  }
+  EXPECT_EQ(received, game.table().pot);
+
+  const QStringList log = window->log()->toPlainText().split('\n');
+  const QStringList expected = {"Hand 1",
+                                "  The button goes to poker man",
+                                "  Third street",
+                                "  chips chips posts the small blind 10",
+                                "  rotten kid posts the big blind 20",
+                                "  You call 20",
+                                "  boulder man raises 70",
+                                "  river rat folds",
+                                "  chips chips raises 160 to 170",
+                                "  The pot holds 1082",
+                                "  Fourth street",
+                                "  rotten kid bets 20",
+                                "  Seventh street",
+                                "  Showdown for a pot of 2226",
+                                "  You show Pair 2",
+                                "  poker man shows Pair K, wins 2226"};
+  // In this order, among the others.
+  qsizetype at = 0;
+  for (const QString& line : expected) {
+    const qsizetype found = log.indexOf(line, at);
+    EXPECT_GE(found, 0) << line.toStdString();
+    if (found >= 0) at = found + 1;
+  }
+}
+
+TEST_F(Told, TheHouseRulesOpenByKeyAndButtonAndCloseByKeyOrClick) {
+  windows::SheetView* guide = window->guide();
+  QTest::keyClick(window, Qt::Key_F1);
+  ASSERT_FALSE(guide->isHidden());
+  // The ladder is the game's own, to its last step.
+  const auto& lines = guide->lines();
+  EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const windows::SheetSpot& line) {
+    return line.text.whole.contains("50000 - 100000,  100000 - 200000");
+  }));
+  EXPECT_EQ(guide->spoken().size(), lines.size());
+  QTest::keyClick(window, Qt::Key_Escape);
+  EXPECT_TRUE(guide->isHidden());
+  EXPECT_FALSE(window->isFullScreen());
+  QTest::mouseClick(window->findChild<QPushButton*>("guide_button"), Qt::LeftButton);
+  ASSERT_FALSE(guide->isHidden());
+  QTest::mouseClick(guide, Qt::LeftButton);
+  EXPECT_TRUE(guide->isHidden());
+}
+
+TEST(Speed, TheSettingsChoiceAndThePlusAndMinusKeysSetTheHostsPace) {
+  GuiGame game;
+  game.program.start();
+  QTest::keyClick(&game.program.splash(), Qt::Key_Space);
+  auto& settings = game.program.settings();
+  QTest::mouseClick(settings.findChild<QWidget*>("SpeedVeryfast"), Qt::LeftButton);
+  QTest::mouseClick(settings.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+  windows::TableWindow* window = game.program.table();
+  EXPECT_EQ(game.host.speed(), 4);
+  EXPECT_EQ(window->findChild<QPushButton*>("speed_button")->text(), "Speed: Very fast");
+  const std::pair<Qt::Key, double> keys[] = {
+      {Qt::Key_Minus, 2}, {Qt::Key_Minus, 1}, {Qt::Key_Minus, 1}, {Qt::Key_Plus, 2}};
+  for (const auto& [key, speed] : keys) {
+    QTest::keyClick(window, key);
+    EXPECT_EQ(game.host.speed(), speed);
+  }
+}
+
+// ---- Every text at its longest, at every window size ------------------------------
+
+windows::TableTexts longest_texts(bool opaque_message) {
+  windows::TableTexts t;
+  for (int s = 1; s <= 7; ++s) {
+    windows::SeatTexts& seat = t.seats[std::size_t(s - 1)];
+    // The widest name the settings window takes, and the longest newcomer's.
+    seat.name = s == 1 ? QString(20, 'W') : QStringLiteral("riverbelle california riverbelle");
+    seat.stack = QStringLiteral(" 1000000");
+    seat.tag = QStringLiteral("royal flush diamonds");
+    seat.won = QStringLiteral("+1000000");
+    t.bets[std::size_t(s - 1)] = QStringLiteral(" 1000000");
+  }
+  t.pot = QStringLiteral(" 1000000");
+  t.pot_total = QStringLiteral("Pot 1000000");
+  t.limits_label = QStringLiteral("Limits Go Up in Every 10 mins");
+  t.limits = QStringLiteral("Limits    100000  -   200000");
+  t.players = QStringLiteral("Players  997 Remaining in the Tournament");
+  t.winner = QStringLiteral("riverbelle california riverbelle royal flush diamonds");
+  t.message = opaque_message
+                  ? QStringLiteral("Congratulations You Won The Tournament")
+                  : QStringLiteral("Your Finished With  997 Players Still in Tournament");
+  t.message_points = opaque_message ? 14 : 0;
+  t.message_opaque = opaque_message;
+  t.sit_out = QStringLiteral("Back in from the next hand");
+  return t;
+}
+
+// Every box in its room and clear of every other box.
+void expect_apart(const std::vector<windows::Placed>& boxes, const std::string& where) {
+  constexpr double slack = 0.5;  // a pixel's rounding
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    const windows::Placed& a = boxes[i];
+    EXPECT_TRUE(a.room.adjusted(-slack, -slack, slack, slack).contains(a.box))
+        << where << ": " << a.what.toStdString() << " leaves its room";
+    for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+      const QRectF both = a.box.intersected(boxes[j].box);
+      EXPECT_FALSE(both.width() > slack && both.height() > slack)
+          << where << ": " << a.what.toStdString() << " over " << boxes[j].what.toStdString();
+    }
+  }
+}
+
+std::vector<windows::Placed> sheet_boxes(const std::vector<windows::SheetSpot>& lines) {
+  std::vector<windows::Placed> boxes;
+  for (const windows::SheetSpot& line : lines)
+    for (const windows::Spot* spot : {&line.text, &line.value})
+      if (spot->shown()) boxes.push_back({spot->text, spot->box, spot->room});
+  return boxes;
+}
+
+TEST(Layout, EveryTextAtItsLongestStaysInItsPlateOrPanelAtEverySize) {
+  GuiGame game;
+  windows::TableWindow* window = game.open_still_table();
+  Screen& screen = game.game().screen();
+  screen.set_caption(Command5, " 200000");
+  screen.set_caption(Command6, " 400000");
+  const auto ladder = Game::limits_ladder();
+  const std::vector<windows::SheetLine> guide = windows::guide_lines(ladder);
+  windows::Story story(game.game());
+  story.hear(Showdown{true, 1000000, {{1, "royal flush diamonds", 1000000, 1004}}});
+  story.hear(TournamentOver{Finish::knocked_out, 999, 1000});
+  const std::vector<windows::SheetLine> summary = story.summary(100 * harness::game_hour);
+
+  for (bool log : {false, true}) {
+    window->show_log(log);
+    for (const QSize& size : harness::window_sizes) {
+      window->resize(size);
+      if (log) window->resize(size + QSize(window->log()->width(), 0));
+      const std::string where = std::to_string(size.width()) + "x" + std::to_string(size.height()) +
+                                (log ? " with the log" : "");
+      const windows::TableLayout layout = window->layout();
+      for (bool opaque : {false, true}) {
+        const windows::TableSpots spots = layout.table(longest_texts(opaque));
+        expect_apart(spots.placed(), where);
+        // Amounts shrink but are never cut short.
+        for (const windows::SeatSpots& seat : spots.seats)
+          EXPECT_TRUE(seat.stack.text == seat.stack.whole && seat.won.text == seat.won.whole)
+              << where;
+      }
+      expect_apart(sheet_boxes(layout.sheet(guide, window->to_view(layout.guide_room))), where);
+      expect_apart(sheet_boxes(layout.sheet(summary, window->to_view(layout.summary_room))), where);
+      // The log beside the table, never over it; the captions in their buttons.
+      const QRectF table = window->to_view({0, 0, design_width, design_height});
+      EXPECT_FALSE(log && window->log()->geometry().intersects(table.toAlignedRect())) << where;
+      EXPECT_NEAR(table.width() / table.height(), double(design_width) / design_height, 1e-3);
+      for (Element e : {Command5, Command6}) {
+        QPushButton* b = window->button(e);
+        b->ensurePolished();
+        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), b->width()) << where;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarvix::testing
