@@ -31,8 +31,9 @@ QAccessibleInterface* spoken_label_factory(const QString&, QObject* object) {
 
 }  // namespace
 
-SpokenLabel::SpokenLabel(const QString& what, const QString& description, QWidget* parent)
-    : QWidget(parent), what_(what) {
+SpokenLabel::SpokenLabel(const QString& what, const QString& description, QWidget* parent,
+                         bool says_what)
+    : QWidget(parent), says_what_(says_what), what_(what) {
   static const bool installed = [] {
     QAccessible::installFactory(spoken_label_factory);
     return true;
@@ -44,7 +45,8 @@ SpokenLabel::SpokenLabel(const QString& what, const QString& description, QWidge
 }
 
 QString SpokenLabel::spoken_name() const {
-  return text_.isEmpty() ? what_ : what_ + QStringLiteral(": ") + text_;
+  if (text_.isEmpty()) return what_;
+  return says_what_ ? text_ : what_ + QStringLiteral(": ") + text_;
 }
 
 void SpokenLabel::set_text(const QString& text) {

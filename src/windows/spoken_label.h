@@ -14,8 +14,10 @@ class SpokenLabel : public QWidget {
 
  public:
   // what: what the text is ("Pot", "Seat 3 stack"); description: a longer
-  // explanation for the screen reader.
-  SpokenLabel(const QString& what, const QString& description, QWidget* parent);
+  // explanation for the screen reader; says_what: the text itself says what
+  // it is ("Limits 10 and 20"), so it is read alone.
+  SpokenLabel(const QString& what, const QString& description, QWidget* parent,
+              bool says_what = false);
 
   const QString& what() const { return what_; }
   const QString& text() const { return text_; }
@@ -25,6 +27,7 @@ class SpokenLabel : public QWidget {
   QString spoken_name() const;
 
  private:
+  bool says_what_;
   QString what_;
   QString text_;
 };

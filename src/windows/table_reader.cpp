@@ -76,10 +76,18 @@ TableReader::TableReader(TableWindow& window, GameHost& host)
 }
 
 void TableReader::announce(const QString& text) {
-  // Screen readers present a notification as it appears.
+  // What one click or tick tells is said as one notification, once the
+  // handler has returned: screen readers present a notification as it
+  // appears, and one that changes at once again may never be read.
+  if (waiting_.isEmpty()) QTimer::singleShot(0, this, &TableReader::say_waiting);
+  waiting_.append(text);
+}
+
+void TableReader::say_waiting() {
   notice_->hide();
-  notice_->setAccessibleName(text);
+  notice_->setAccessibleName(waiting_.join(QStringLiteral(". ")));
   notice_->show();
+  waiting_.clear();
 }
 
 bool TableReader::eventFilter(QObject* watched, QEvent* event) {

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <map>
 
@@ -44,6 +45,7 @@ class TableReader : public QObject {
 
  private:
   void heard(const GameEvent& event);
+  void say_waiting();
   void open_turn(const HumanTurnOpened& opened);
   void refresh();
   void refresh_soon();
@@ -58,6 +60,7 @@ class TableReader : public QObject {
   QWidget* dealer_;
   QWidget* turn_;
   QWidget* notice_;
+  QStringList waiting_;  // what is to be announced next
 
   int dealer_seat_ = 0;
   int turn_seat_ = 0;

@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QToolTip>
 #include <algorithm>
@@ -54,11 +55,14 @@ constexpr ButtonHelp button_help[] = {
     {Command2, "Exit", "Ends the game."},
 };
 
-// The painted texts a screen reader can read.
+// The painted texts a screen reader can read. Some say what they are
+// themselves ("Limits 10 and 20"); the rest are read after what they are
+// ("Pot: 120").
 struct TextHelp {
   Element element;
   QString what;
   QString description;
+  bool says_what = false;
 };
 std::vector<TextHelp> spoken_texts() {
   std::vector<TextHelp> texts;
@@ -74,14 +78,26 @@ std::vector<TextHelp> spoken_texts() {
   texts.push_back({potlabel, QStringLiteral("Pot"), QStringLiteral("The chips in the pot.")});
   texts.push_back({sidepotlabel, QStringLiteral("Side pot"), QStringLiteral("The side pot.")});
   texts.push_back({limitslabel, QStringLiteral("Limits schedule"),
-                   QStringLiteral("How often the limits go up.")});
-  texts.push_back({limitsdisplay, QStringLiteral("Limits"), QStringLiteral("The current limits.")});
+                   QStringLiteral("How often the limits go up."), true});
+  texts.push_back(
+      {limitsdisplay, QStringLiteral("Limits"), QStringLiteral("The current limits."), true});
   texts.push_back({Label2, QStringLiteral("Players left"),
-                   QStringLiteral("The players remaining in the tournament.")});
+                   QStringLiteral("The players remaining in the tournament."), true});
   texts.push_back({winnerlabel, QStringLiteral("Winner"),
-                   QStringLiteral("The winner of the last hand. F10 shows it, F9 hides it.")});
+                   QStringLiteral("The winner that the deal has already decided for this hand. "
+                                  "F10 shows it, F9 hides it.")});
   texts.push_back({Label24, QStringLiteral("Message"), QStringLiteral("The table's message.")});
   return texts;
+}
+
+// A painted text as a screen reader should say it: in words, without the
+// blanks that line figures up on the table.
+QString spoken_words(Element e, const QString& caption) {
+  QString words = caption.simplified();
+  if (e == limitsdisplay) return words.replace(QStringLiteral(" - "), QStringLiteral(" and "));
+  static const QRegularExpression players(QStringLiteral("^Players (\\d+) Remaining.*$"));
+  if (e == Label2) return words.replace(players, QStringLiteral("\\1 players remaining"));
+  return words;
 }
 
 // The letters that play the bet panel.
@@ -211,12 +227,16 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
     b->setFocusPolicy(Qt::TabFocus);
     b->setAutoDefault(true);
     b->setCursor(Qt::PointingHandCursor);
+    // Sit Out is checked for screen readers while a sit-out holds; the game
+    // decides, so after a click it shows the game's state, not the toggle.
+    b->setCheckable(e == Command3);
     connect(b, &QPushButton::clicked, this, [this, e] {
       // A tournament of hours is not left by a slip of the mouse.
       if (e == Command2 && must_ask_to_leave())
         ask_to_leave();
       else
         host_.click(e);
+      if (e == Command3) relayout();
     });
     buttons_[e] = b;
   }
@@ -260,7 +280,7 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
   connect(&frames_, &QTimer::timeout, this, &TableWindow::animate);
 
   for (const TextHelp& help : spoken_texts()) {
-    auto* label = new SpokenLabel(help.what, help.description, this);
+    auto* label = new SpokenLabel(help.what, help.description, this, help.says_what);
     label->setObjectName(QString::fromStdString(element_name(help.element)) +
                          QStringLiteral("_spoken"));
     spoken_[help.element] = label;
@@ -287,7 +307,11 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
 
   reader_ = new TableReader(*this, host_);
   log_ = new HandLog(this);
-  story_.on_line = [this](const LogLine& line) { log_->add(line); };
+  // What happens reaches the screen reader as the log tells it.
+  story_.on_line = [this](const LogLine& line) {
+    log_->add(line);
+    reader_->announce(QString::fromStdString(line.text));
+  };
   guide_lines_ = guide_lines(Game::limits_ladder());
   guide_ = new SheetView(QStringLiteral("Guide"), this);
   connect(guide_, &SheetView::clicked, this, [this] { show_guide(false); });
@@ -297,7 +321,7 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
   auto view_button = [this](const ViewButton& which, auto action) {
     auto* b = new QPushButton(this);
     b->setObjectName(QString::fromLatin1(which.name));
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     b->setCursor(Qt::PointingHandCursor);
     b->setToolTip(QString::fromLatin1(which.tooltip));
     b->setAccessibleDescription(QString::fromLatin1(which.description));
@@ -464,6 +488,7 @@ void TableWindow::refused(Chips least) {
   // Why Bet It did nothing, for a moment, under the box.
   const QString why = QStringLiteral("at least %1").arg(least);
   amount_box_->setPlaceholderText(why);
+  reader_->announce(QStringLiteral("The bet must be ") + why);
   QToolTip::showText(amount_box_->mapToGlobal(QPoint(0, amount_box_->height())), why, amount_box_,
                      QRect(), refusal_shown_ms);
 }
@@ -573,8 +598,10 @@ void TableWindow::sync_spoken(Element e) {
   const ElementState& s = screen_.at(e);
   const Spot* spot = spot_of(e);
   label->setGeometry((spot && spot->shown() ? spot->box : view_rect(e)).toAlignedRect());
-  label->set_text(trimmed(s.caption));
-  label->setVisible(s.visible && !trimmed(s.caption).isEmpty());
+  // A text the table does not show holds nothing a screen reader could find.
+  const bool shown = s.visible && !trimmed(s.caption).isEmpty();
+  label->set_text(shown ? spoken_words(e, QString::fromStdString(s.caption)) : QString());
+  label->setVisible(shown);
 }
 
 const Spot* TableWindow::spot_of(Element e) const {
@@ -681,6 +708,12 @@ void TableWindow::relayout() {
   }
   speak(spoken_pot_total_, spots_.pot_total);
   speak(spoken_sit_out_, spots_.sit_out);
+  // Sit Out is checked while a sit-out is asked for or in force.
+  if (host_.started()) {
+    const SitOut sit_out = host_.game().sit_out();
+    button(Command3)->setChecked(sit_out == SitOut::from_next_hand ||
+                                 sit_out == SitOut::sitting_out);
+  }
   if (!guide_->isHidden())
     guide_->set_lines(layout.sheet(guide_lines_, to_view(TableLayout::guide_room)),
                       to_view(TableLayout::guide_room));

@@ -30,6 +30,7 @@ KEYS = {"space": 0x20, "Tab": 0xFF09, "ISO_Left_Tab": 0xFE20, "Return": 0xFF0D,
         "Escape": 0xFF1B, "Right": 0xFF53, "b": 0x62, "f": 0x66, "1": 0x31}
 
 focus_log = []  # (role, name) of each object that gained the focus
+notices = []  # what the game announced, as notifications
 
 
 class Failed(Exception):
@@ -83,6 +84,11 @@ def type_text(text):
 def on_focus(event):
     if event.detail1:
         focus_log.append((event.source.getRoleName(), event.source.name))
+
+
+def on_showing(event):
+    if event.detail1 and event.source.getRoleName() == "notification":
+        notices.append(event.source.name)
 
 
 def walk(node):
@@ -175,6 +181,10 @@ def table_by_keyboard(app, game):
     check(len(cards) == len(set(cards)), "no card shows twice")
     check(find(table, "label", "Whose turn: you"), "whose turn it is")
     check(find(table, "label", pattern="Dealer button: .+"), "the dealer button")
+    check(find(table, "label", pattern=r"Limits \d+ and \d+"), "the limits read as words")
+    told = [n for n in notices if re.search(r" (posts|raises|bets|calls|checks|folds)\b", n)]
+    check(told, f"the seats' actions were announced: {told[-1]!r}" if told else
+          f"the seats' actions announced (heard: {notices[-3:]})")
     nameless = [n.getRoleName() for n in walk(table) if showing(n) and not n.name
                 and n.getRoleName() in ("push button", "text", "radio button", "check box")]
     check(not nameless, f"every control has a name (nameless: {nameless})")
@@ -201,6 +211,12 @@ def table_by_keyboard(app, game):
     key("f")
     wait_for("the fold", lambda: not find(table, "push button", "Fold"))
     print("ok  Escape left the amount box and F folded")
+    while focused()[1] != "Sit Out":
+        move_focus("Tab")
+    key("space")
+    sit_out = wait_for("Sit Out checked", lambda: next(
+        (n for n in walk(table) if n.name == "Sit Out" and has(n, pyatspi.STATE_CHECKED)), None))
+    check(sit_out, f"Sit Out, pressed, is a checked {sit_out.getRoleName()}")
     while focused()[1] != "Exit":
         move_focus("Tab")
     key("space")
@@ -221,6 +237,7 @@ def main():
               + (probe.stderr.strip().splitlines() or ["no reason given"])[-1])
         return SKIP
     pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
     game = subprocess.Popen(sys.argv[1:], env=env)
     try:
         app = wait_for("the game on the accessibility bus", lambda: next(
