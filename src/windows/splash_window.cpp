@@ -106,6 +106,8 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
 
   timer_.setObjectName(QStringLiteral("Timer1"));
   timer_.setSingleShot(true);
+  // A coarse timer may fire up to 5% early; the splash stays its full time.
+  timer_.setTimerType(Qt::PreciseTimer);
   timer_.setInterval(shown_for);
   connect(&timer_, &QTimer::timeout, this, &SplashWindow::close_splash);
 }
