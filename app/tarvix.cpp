@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("TARVIX"));
   QApplication::setApplicationVersion(QStringLiteral("1.0"));
   QGuiApplication::setDesktopFileName(QStringLiteral("tarvix"));
+  // Every window takes the application's icon: it is loaded once.
   tarvix::art::init_resources();
   QApplication::setWindowIcon(QIcon(QString::fromLatin1(tarvix::art::icon_path)));
   // The windows give way to one another; only the game's end quits.

@@ -34,8 +34,6 @@ QString room_path(int resource) { return QStringLiteral(":/art/room%1.png").arg(
 SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("settings"));
   setWindowTitle(QStringLiteral("TARVIX"));
-  art::init_resources();
-  setWindowIcon(QIcon(QString::fromLatin1(art::icon_path)));
   setStyleSheet(QStringLiteral(
       "#settings { background: #17321f; }"
       "QLabel { color: #f2ecd8; }"

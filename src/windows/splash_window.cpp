@@ -9,8 +9,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "windows/art/art.h"
-
 namespace tarvix::windows {
 
 namespace {
@@ -70,8 +68,6 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QStringLiteral("TARVIX"));
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-  art::init_resources();
-  setWindowIcon(QIcon(QString::fromLatin1(art::icon_path)));
   setFixedSize(480, 300);
   setFocusPolicy(Qt::StrongFocus);
 

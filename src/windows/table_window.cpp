@@ -141,8 +141,6 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
     : QWidget(parent), host_(host), screen_(host.screen()) {
   setObjectName(QStringLiteral("tables"));
   setWindowTitle(QStringLiteral("TARVIX"));
-  art::init_resources();
-  setWindowIcon(QIcon(QString::fromLatin1(art::icon_path)));
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(480, 343);
   setAttribute(Qt::WA_OpaquePaintEvent);
