@@ -27,8 +27,6 @@ QLabel* heading(const QString& name, const QString& text, QWidget* parent) {
   return label;
 }
 
-QString room_path(int resource) { return QStringLiteral(":/art/room%1.png").arg(resource); }
-
 }  // namespace
 
 SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
@@ -63,7 +61,7 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
     auto* tile = new ChoiceTile(
         QStringLiteral("Image%1").arg(resource - 100), room_size,
         [this, resource](QPainter& painter, QRect area, qreal ratio) {
-          painter.drawPixmap(area, pictures_.picture(room_path(resource), area.size(), ratio));
+          painter.drawPixmap(area, pictures_.room(resource, area.size(), ratio));
         },
         this);
     connect(tile, &ChoiceTile::clicked, this, [this, tile, resource] {

@@ -101,11 +101,6 @@ const char* chip_picture(int index) {
   return paths[index % 4];
 }
 
-QString room_path(std::optional<int> resource) {
-  if (!resource) return QString::fromLatin1(art::room_default_path);
-  return QStringLiteral(":/art/room%1.png").arg(*resource);
-}
-
 // The button's own colour, unless the game has given it one.
 QColor button_colour(Element e) {
   switch (e) {
@@ -433,12 +428,7 @@ void TableWindow::draw_background(QPainter& painter) {
   // The room fills the whole window, cropped rather than stretched; the
   // table keeps its proportions in the middle of it.
   painter.fillRect(rect(), QColor(0x10, 0x10, 0x10));
-  const QSize room_size(1024, 768);
-  const QSize cover = room_size.scaled(size(), Qt::KeepAspectRatioByExpanding);
-  const QPixmap room = pictures_.picture(room_path(room_), cover, devicePixelRatioF());
-  if (!room.isNull())
-    painter.drawPixmap(QPointF((width() - cover.width()) / 2.0, (height() - cover.height()) / 2.0),
-                       room);
+  painter.drawPixmap(0, 0, pictures_.room(room_, size(), devicePixelRatioF()));
 }
 
 void TableWindow::draw_table(QPainter& painter) {
