@@ -67,7 +67,6 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
     connect(tile, &ChoiceTile::clicked, this, [this, tile, resource] {
       room_ = resource;
       mark(rooms_, tile);
-      emit room_chosen(resource);
     });
     rooms_.push_back(tile);
     room_row->addWidget(tile);

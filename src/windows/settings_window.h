@@ -1,6 +1,6 @@
 // The settings window (`settings`): the player's name, the room behind the
-// table, the card backs and the table-top colour. Ok opens the table; the
-// window then stays, hidden, holding the choices.
+// table, the card backs and the table-top colour. Ok opens the table, which
+// takes the choices with it.
 #pragma once
 
 #include <QWidget>
@@ -34,7 +34,6 @@ class SettingsWindow : public QWidget {
   Settings settings() const;
 
  signals:
-  void room_chosen(int resource);
   void ok();
   void exit_requested();
 

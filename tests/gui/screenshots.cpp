@@ -37,10 +37,10 @@ int main(int argc, char** argv) {
   tarvix::testing::GuiGame game(11);
   auto& program = game.program;
   program.start();
-  ok &= save(program.splash(), path("splash.png"));
-  QTest::keyClick(&program.splash(), Qt::Key_Space);
+  ok &= save(*program.splash(), path("splash.png"));
+  QTest::keyClick(program.splash(), Qt::Key_Space);
 
-  auto& settings = program.settings();
+  auto& settings = *program.settings();
   QTest::keyClicks(settings.findChild<QLineEdit*>(QStringLiteral("Text1")),
                    QStringLiteral("Alice"));
   click(settings.findChild<tarvix::windows::ChoiceTile*>(QStringLiteral("Image3")));
