@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "windows/game_host.h"
+#include "windows/heap.h"
 #include "windows/settings_window.h"
 #include "windows/splash_window.h"
 #include "windows/table_window.h"
@@ -24,7 +25,12 @@ template <typename Window>
 void Program::let_go(std::unique_ptr<Window>& window) {
   window->hide();
   QMetaObject::invokeMethod(
-      this, [gone = std::move(window)]() mutable { gone.reset(); }, Qt::QueuedConnection);
+      this,
+      [gone = std::move(window)]() mutable {
+        gone.reset();
+        heap::give_back();
+      },
+      Qt::QueuedConnection);
 }
 
 void Program::open_settings() {
