@@ -513,7 +513,10 @@ void TableWindow::draw_cards(QPainter& painter, Motion::Millis now) {
     const Element e = Image1(slot);
     const ElementState& s = screen_.at(e);
     if (!s.visible || s.picture < 0) continue;
-    const QRect r = view_rect(e).toRect();
+    // One size for every slot, so that each card is drawn once: rounded as
+    // a whole, a slot's rectangle would differ by a pixel with its place.
+    const QRectF place = view_rect(e);
+    const QRect r(place.topLeft().toPoint(), place.size().toSize());
     const auto flip = motion_.flip(slot, now);
     // A turning card is drawn narrower about its middle, its shadow with it.
     const double w = flip ? r.width() * std::max(flip->width, 0.02) : r.width();
