@@ -1,4 +1,5 @@
-// Draws the game's pictures into the build tree; the build then embeds them.
+// Draws the chips, the dealer button and the icon into the build tree, for the
+// build to embed, and the icons the desktop installs.
 //
 //   make_art <art directory> <icon theme directory>
 //
@@ -34,12 +35,7 @@ int main(int argc, char* argv[]) {
   if (!QDir().mkpath(art_dir.path())) return 1;
 
   using namespace tarvix::art;
-  bool written = save(draw_sheet(), art_dir.filePath("cards.png"));
-  written = save(draw_room(Room::wood), art_dir.filePath("room102.png")) && written;
-  written = save(draw_room(Room::carpet), art_dir.filePath("room103.png")) && written;
-  written = save(draw_room(Room::velvet), art_dir.filePath("room104.png")) && written;
-  written = save(draw_room(Room::plain), art_dir.filePath("room_default.png")) && written;
-  written = save(draw_chip(Chip::red), art_dir.filePath("chip_red.png")) && written;
+  bool written = save(draw_chip(Chip::red), art_dir.filePath("chip_red.png"));
   written = save(draw_chip(Chip::blue), art_dir.filePath("chip_blue.png")) && written;
   written = save(draw_chip(Chip::green), art_dir.filePath("chip_green.png")) && written;
   written = save(draw_chip(Chip::black), art_dir.filePath("chip_black.png")) && written;

@@ -2,6 +2,7 @@
 // tournament ends for the human or Exit is pressed.
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include "windows/art/art.h"
 #include "windows/game_host.h"
@@ -12,8 +13,6 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("TARVIX"));
   QApplication::setApplicationVersion(QStringLiteral(TARVIX_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral(TARVIX_APP_ID));
-  tarvix::art::init_resources();
-  QApplication::setWindowIcon(QIcon(QString::fromLatin1(tarvix::art::icon_path)));
   // The windows give way to one another; only the game's end quits.
   QApplication::setQuitOnLastWindowClosed(false);
 
@@ -22,5 +21,11 @@ int main(int argc, char** argv) {
   tarvix::windows::Program program(host);
   QObject::connect(&program, &tarvix::windows::Program::finished, &app, &QApplication::quit);
   program.start();
+  // Every window takes the application's icon, loaded once, and only after
+  // the splash is on its way to the screen: the first frame does not wait.
+  QTimer::singleShot(0, &app, [] {
+    tarvix::art::init_resources();
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(tarvix::art::icon_path)));
+  });
   return QApplication::exec();
 }

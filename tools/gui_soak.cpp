@@ -75,8 +75,8 @@ void run_tournament(double speed, Totals& totals, int number) {
   QEventLoop loop;
   QObject::connect(&program, &windows::Program::finished, &loop, &QEventLoop::quit);
   program.start();
-  QTest::keyClick(&program.splash(), Qt::Key_Space);
-  QTest::mouseClick(program.settings().findChild<QPushButton*>(QStringLiteral("Command1")),
+  QTest::keyClick(program.splash(), Qt::Key_Space);
+  QTest::mouseClick(program.settings()->findChild<QPushButton*>(QStringLiteral("Command1")),
                     Qt::LeftButton);
   windows::TableWindow& window = *program.table();
 

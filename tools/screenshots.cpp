@@ -53,10 +53,10 @@ int main(int argc, char** argv) {
   tarvix::harness::GuiGame game(11);
   auto& program = game.program;
   program.start();
-  ok &= save(program.splash(), path("splash"));
-  QTest::keyClick(&program.splash(), Qt::Key_Space);
+  ok &= save(*program.splash(), path("splash"));
+  QTest::keyClick(program.splash(), Qt::Key_Space);
 
-  auto& settings = program.settings();
+  auto& settings = *program.settings();
   // The longest name the box takes.
   QTest::keyClicks(settings.findChild<QLineEdit*>(QStringLiteral("Text1")),
                    QStringLiteral("Maximilian Archibald"));

@@ -22,8 +22,8 @@ windows::TableWindow* GuiGame::open_still_table() {
 
 void GuiGame::open_table() {
   program.start();
-  QTest::keyClick(&program.splash(), Qt::Key_Space);
-  auto* ok = program.settings().findChild<QPushButton*>(QStringLiteral("Command1"));
+  QTest::keyClick(program.splash(), Qt::Key_Space);
+  auto* ok = program.settings()->findChild<QPushButton*>(QStringLiteral("Command1"));
   QTest::mouseClick(ok, Qt::LeftButton);
 }
 

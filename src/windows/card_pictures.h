@@ -1,30 +1,27 @@
-// The pictures the windows draw, cut and scaled for the size they are shown
-// at. The card sheet is loaded once; every cell is scaled from the sheet's
-// full resolution to the shown size in device pixels, so cards stay sharp on
-// high-density screens. Each picture is kept at the one size it was last
-// shown at, so resizing the window never piles up copies.
+// The pictures the windows draw, made for the size they are shown at: cards
+// and rooms are drawn at that size in device pixels, so they stay sharp on
+// high-density screens and no picture larger than the screen is ever made;
+// the embedded chips are scaled to it. Each picture is kept at the one size it
+// was last shown at, so resizing the window never piles up copies.
 #pragma once
 
 #include <QHash>
-#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <optional>
 
 namespace tarvix::windows {
 
 class CardPictures {
  public:
-  // Card-sheet cell (0..71) at a size in logical pixels.
+  // Card-sheet cell (0..55) at a size in logical pixels; null for other cells.
   QPixmap card(int cell, QSize size, qreal device_pixel_ratio);
+  // The room picture 102, 103 or 104, or none for the table's own
+  // background, covering the size (cut, not stretched).
+  QPixmap room(std::optional<int> resource, QSize size, qreal device_pixel_ratio);
   // Any embedded picture (":/art/..."), scaled to fill the size.
   QPixmap picture(const QString& path, QSize size, qreal device_pixel_ratio);
-
-  // The card sheet, shared by all windows, with cells at least cell_height
-  // pixels tall where the sheet has that many; cut(cell) is a cell's place
-  // in it.
-  static const QImage& sheet(int cell_height = 0);
-  static QRect cut(int cell);
 
  private:
   struct Entry {
@@ -32,6 +29,7 @@ class CardPictures {
     qreal ratio;
     QPixmap pixmap;
   };
+  // Source makes the picture at a size in device pixels.
   template <typename Source>
   QPixmap cached(const QString& name, QSize size, qreal ratio, Source source);
 

@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "windows/game_host.h"
+#include "windows/heap.h"
 #include "windows/settings_window.h"
 #include "windows/splash_window.h"
 #include "windows/table_window.h"
@@ -11,18 +12,8 @@
 namespace tarvix::windows {
 
 Program::Program(GameHost& host, QObject* parent)
-    : QObject(parent),
-      host_(host),
-      splash_(std::make_unique<SplashWindow>()),
-      settings_(std::make_unique<SettingsWindow>()) {
+    : QObject(parent), host_(host), splash_(std::make_unique<SplashWindow>()) {
   connect(splash_.get(), &SplashWindow::finished, this, &Program::open_settings);
-  connect(settings_.get(), &SettingsWindow::ok, this, &Program::open_table);
-  connect(settings_.get(), &SettingsWindow::exit_requested, this, &Program::end);
-  // A room picked while the table is open shows at once; before that the
-  // table takes it when it opens.
-  connect(settings_.get(), &SettingsWindow::room_chosen, this, [this](int resource) {
-    if (table_) table_->set_room(resource);
-  });
   connect(&host_, &GameHost::finished, this, &Program::end);
 }
 
@@ -30,8 +21,24 @@ Program::~Program() = default;
 
 void Program::start() { splash_->open(); }
 
+template <typename Window>
+void Program::let_go(std::unique_ptr<Window>& window) {
+  window->hide();
+  QMetaObject::invokeMethod(
+      this,
+      [gone = std::move(window)]() mutable {
+        gone.reset();
+        heap::give_back();
+      },
+      Qt::QueuedConnection);
+}
+
 void Program::open_settings() {
-  if (ended_) return;
+  if (ended_ || settings_) return;
+  let_go(splash_);
+  settings_ = std::make_unique<SettingsWindow>();
+  connect(settings_.get(), &SettingsWindow::ok, this, &Program::open_table);
+  connect(settings_.get(), &SettingsWindow::exit_requested, this, &Program::end);
   settings_->adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     settings_->move(screen->availableGeometry().center() - settings_->rect().center());
@@ -46,14 +53,14 @@ void Program::open_table() {
   table_->set_speed(settings_->speed());
   table_->open();
   host_.start(settings_->settings());
-  settings_->hide();
+  let_go(settings_);
 }
 
 void Program::end() {
   if (ended_) return;
   ended_ = true;
-  splash_->hide();
-  settings_->hide();
+  if (splash_) splash_->hide();
+  if (settings_) settings_->hide();
   if (table_) table_->hide();
   emit finished();
 }

@@ -1,11 +1,11 @@
 // The program's windows in their order: the splash, the settings window,
-// then the table. Ends when the table ends the game or the settings window's
-// Exit is pressed.
+// then the table. Each window is made when its turn comes and let go when it
+// has given way, with its pictures: the table holds the name and the choices.
+// Ends when the table ends the game or the settings window's Exit is pressed.
 #pragma once
 
 #include <QObject>
 #include <memory>
-#include <optional>
 
 namespace tarvix::windows {
 
@@ -24,8 +24,10 @@ class Program : public QObject {
   // Opens the splash.
   void start();
 
-  SplashWindow& splash() { return *splash_; }
-  SettingsWindow& settings() { return *settings_; }
+  // Each window while it is there: the splash until it has given way, the
+  // settings window from then until the table opens; null otherwise.
+  SplashWindow* splash() { return splash_.get(); }
+  SettingsWindow* settings() { return settings_.get(); }
   TableWindow* table() { return table_.get(); }
   bool ended() const { return ended_; }
 
@@ -37,6 +39,10 @@ class Program : public QObject {
   void open_settings();
   void open_table();
   void end();
+  // Hides a window now and deletes it once the event loop is back, as it may
+  // be inside one of its own handlers; the pointer is null at once.
+  template <typename Window>
+  void let_go(std::unique_ptr<Window>& window);
 
   GameHost& host_;
   std::unique_ptr<SplashWindow> splash_;

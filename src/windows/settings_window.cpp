@@ -30,7 +30,7 @@ QLabel* heading(const QString& name, const QString& text, QWidget* parent) {
   return label;
 }
 
-constexpr int first_room = 102;  // the room pictures are resources 102 .. 104
+constexpr int first_room = 102;  // the room pictures are numbered 102 .. 104
 constexpr int room_count = 3;
 
 // What each tile shows, in words.
@@ -41,8 +41,6 @@ constexpr const char* back_names[4] = {"Red card back", "Blue card back", "Green
 constexpr const char* top_names[4] = {"Green table top", "Brown table top", "Dark blue table top",
                                       "Teal table top"};
 
-QString room_path(int resource) { return QStringLiteral(":/art/room%1.png").arg(resource); }
-
 }  // namespace
 
 SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
@@ -50,8 +48,6 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QStringLiteral("TARVIX"));
   set_accessible_role(this, QAccessible::Dialog);
   setAccessibleName(QStringLiteral("TARVIX settings"));
-  art::init_resources();
-  setWindowIcon(QIcon(QString::fromLatin1(art::icon_path)));
   setStyleSheet(QStringLiteral(
       "#settings { background: #17321f; }"
       "QLabel { color: #f2ecd8; }"
@@ -86,7 +82,7 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
         QStringLiteral("Image%1").arg(resource - 100), QString::fromLatin1(room_names[i]),
         room_size,
         [this, resource](QPainter& painter, QRect area, qreal ratio) {
-          painter.drawPixmap(area, pictures_.picture(room_path(resource), area.size(), ratio));
+          painter.drawPixmap(area, pictures_.room(resource, area.size(), ratio));
         },
         rooms_));
   }
@@ -101,9 +97,7 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
       rooms_));
   // The fourth choice only moves the mark.
   connect(rooms_, &ChoiceGroup::chosen_changed, this, [this](int index) {
-    if (index >= room_count) return;
-    room_ = first_room + index;
-    emit room_chosen(*room_);
+    if (index < room_count) room_ = first_room + index;
   });
   layout->addWidget(rooms_);
 

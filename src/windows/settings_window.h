@@ -1,6 +1,6 @@
 // The settings window (`settings`): the player's name, the room behind the
 // table, the card backs, the table-top colour and the game speed. Ok opens
-// the table; the window then stays, hidden, holding the choices.
+// the table, which takes the choices with it.
 #pragma once
 
 #include <QWidget>
@@ -37,7 +37,6 @@ class SettingsWindow : public QWidget {
   GameSpeed speed() const { return speed_; }
 
  signals:
-  void room_chosen(int resource);
   void ok();
   void exit_requested();
 

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "windows/accessible_role.h"
-#include "windows/art/art.h"
 
 namespace tarvix::windows {
 
@@ -65,6 +64,26 @@ void draw_chip(QPainter& painter, QPointF centre, double r, QColor colour) {
   painter.drawEllipse(centre, r * 0.5, r * 0.5);
 }
 
+// A label of the frame in its own colour and font. Set directly rather than
+// by a style sheet, whose engine would hold back the first frame.
+QLabel* frame_label(const QString& name, const QString& text, QWidget* frame, QColor colour,
+                    double points, bool bold = false, double letter_spacing = 0) {
+  auto* label = new QLabel(text, frame);
+  label->setObjectName(name);
+  label->setAlignment(Qt::AlignCenter);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+  QFont font = label->font();
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  font.setLetterSpacing(QFont::AbsoluteSpacing, letter_spacing);
+  label->setFont(font);
+  // The labels are part of the frame: a click on them is a click on it.
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return label;
+}
+
 }  // namespace
 
 SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
@@ -73,8 +92,6 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   set_accessible_role(this, QAccessible::Window);
   setAccessibleName(QStringLiteral("TARVIX"));
-  art::init_resources();
-  setWindowIcon(QIcon(QString::fromLatin1(art::icon_path)));
   setFixedSize(480, 300);
   setFocusPolicy(Qt::StrongFocus);
 
@@ -82,34 +99,22 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
   outer->setContentsMargins(10, 10, 10, 10);
   frame_ = new QFrame(this);
   frame_->setObjectName(QStringLiteral("Frame1"));
-  frame_->setFrameShape(QFrame::Box);
   set_accessible_role(frame_, QAccessible::Grouping);
-  frame_->setStyleSheet(
-      QStringLiteral("#Frame1 { border: 1px solid rgba(242, 221, 150, 180); border-radius: 6px;"
-                     " background: transparent; }"));
   frame_->installEventFilter(this);
   outer->addWidget(frame_);
 
   auto* inner = new QVBoxLayout(frame_);
   inner->addStretch(3);
-  auto* product = new QLabel(QStringLiteral("TARVIX"), frame_);
-  product->setObjectName(QStringLiteral("lblProductName"));
-  product->setAlignment(Qt::AlignCenter);
-  product->setStyleSheet(
-      QStringLiteral("color: #f5d76e; font-size: 46pt; font-weight: bold; letter-spacing: 8px;"));
-  inner->addWidget(product);
-  auto* version = new QLabel(QStringLiteral("Version 1.0"), frame_);
-  version->setObjectName(QStringLiteral("lblVersion"));
-  version->setAlignment(Qt::AlignCenter);
-  version->setStyleSheet(QStringLiteral("color: #e9e4d0; font-size: 12pt;"));
-  inner->addWidget(version);
+  inner->addWidget(frame_label(QStringLiteral("lblProductName"), QStringLiteral("TARVIX"), frame_,
+                               QColor(0xf5, 0xd7, 0x6e), 46, true, 8));
+  inner->addWidget(frame_label(QStringLiteral("lblVersion"), QStringLiteral("Version 1.0"), frame_,
+                               QColor(0xe9, 0xe4, 0xd0), 12));
   inner->addStretch(4);
-  // The labels are part of the frame: a click on them is a click on it.
-  product->setAttribute(Qt::WA_TransparentForMouseEvents);
-  version->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   timer_.setObjectName(QStringLiteral("Timer1"));
   timer_.setSingleShot(true);
+  // A coarse timer may fire up to 5% early; the splash stays its full time.
+  timer_.setTimerType(Qt::PreciseTimer);
   timer_.setInterval(shown_for);
   connect(&timer_, &QTimer::timeout, this, &SplashWindow::close_splash);
 }
@@ -164,6 +169,11 @@ void SplashWindow::paintEvent(QPaintEvent*) {
   draw_suit(painter, {width() - 70.0, height() - 70.0}, 44, 0, cream);
   draw_chip(painter, {width() / 2.0 - 120, height() - 58.0}, 17, red);
   draw_chip(painter, {width() / 2.0 + 120, height() - 58.0}, 17, ink);
+
+  // Frame1's border.
+  painter.setPen(QPen(QColor(242, 221, 150, 180), 1));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRoundedRect(QRectF(frame_->geometry()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
 }
 
 }  // namespace tarvix::windows

@@ -171,11 +171,6 @@ const char* chip_picture(int index) {
   return paths[index % 4];
 }
 
-QString room_path(std::optional<int> resource) {
-  if (!resource) return QString::fromLatin1(art::room_default_path);
-  return QStringLiteral(":/art/room%1.png").arg(*resource);
-}
-
 // The button's own colour, unless the game has given it one.
 QColor button_colour(Element e) {
   switch (e) {
@@ -213,8 +208,6 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
   setWindowTitle(QStringLiteral("TARVIX"));
   set_accessible_role(this, QAccessible::Window);
   setAccessibleName(QStringLiteral("TARVIX table"));
-  art::init_resources();
-  setWindowIcon(QIcon(QString::fromLatin1(art::icon_path)));
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(least_size);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -854,12 +847,7 @@ void TableWindow::draw_background(QPainter& painter) {
   // The room fills the whole window, cropped rather than stretched; the
   // table keeps its proportions in the middle of it.
   painter.fillRect(rect(), QColor(0x10, 0x10, 0x10));
-  const QSize room_size(1024, 768);
-  const QSize cover = room_size.scaled(size(), Qt::KeepAspectRatioByExpanding);
-  const QPixmap room = pictures_.picture(room_path(room_), cover, devicePixelRatioF());
-  if (!room.isNull())
-    painter.drawPixmap(QPointF((width() - cover.width()) / 2.0, (height() - cover.height()) / 2.0),
-                       room);
+  painter.drawPixmap(0, 0, pictures_.room(room_, size(), devicePixelRatioF()));
 }
 
 void TableWindow::draw_table(QPainter& painter) {
@@ -945,7 +933,10 @@ void TableWindow::draw_cards(QPainter& painter, Motion::Millis now) {
     const Element e = Image1(slot);
     const ElementState& s = screen_.at(e);
     if (!s.visible || s.picture < 0) continue;
-    const QRect r = view_rect(e).toRect();
+    // One size for every slot, so that each card is drawn once: rounded as
+    // a whole, a slot's rectangle would differ by a pixel with its place.
+    const QRectF place = view_rect(e);
+    const QRect r(place.topLeft().toPoint(), place.size().toSize());
     const auto flip = motion_.flip(slot, now);
     // A turning card is drawn narrower about its middle, its shadow with it.
     const double w = flip ? r.width() * std::max(flip->width, 0.02) : r.width();

@@ -189,8 +189,7 @@ def table_by_keyboard(app, game):
                 and n.getRoleName() in ("push button", "text", "radio button", "check box")]
     check(not nameless, f"every control has a name (nameless: {nameless})")
     gone = [w.name for w in app if w is not None and w.name in ("TARVIX", "TARVIX settings")]
-    if gone:
-        print(f"NOTE the windows that are gone are still in the tree: {gone}")
+    check(not gone, f"the splash and settings windows have left the tree (still there: {gone})")
 
     # Tab goes round the panel and on to Sit Out and Exit; Shift+Tab comes back.
     order = []

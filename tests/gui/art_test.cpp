@@ -1,14 +1,16 @@
-// The embedded pictures: the card sheet's layout and the other pictures' sizes.
-#include "art.h"
+// The game's pictures: the cards and rooms drawn at the size they are shown,
+// the embedded chips, dealer button and icon.
+#include "windows/art/art.h"
 
 #include <gtest/gtest.h>
 
-#include <QColor>
 #include <QImage>
 #include <QString>
 #include <algorithm>
 #include <set>
-#include <vector>
+
+#include "windows/art/drawing.h"
+#include "windows/card_pictures.h"
 
 namespace {
 
@@ -47,106 +49,79 @@ Census count(const QImage& image, const QRect& area) {
   return census;
 }
 
-// The top-left corner index (rank and suit) of a cell, in sheet pixels.
-QRect index_area(int cell) {
-  const QRect rect = cell_rect(cell);
-  return {rect.left() + sheet_scale, rect.top() + sheet_scale, 11 * sheet_scale, 26 * sheet_scale};
-}
+// Cards are checked at six times their design size, 240 x 336 pixels.
+constexpr int scale = 6;
+const QSize card_size(40 * scale, 56 * scale);
+// The top-left corner index (rank and suit) of a card, in pixels.
+const QRect index_area(scale, scale, 11 * scale, 26 * scale);
 
-class CardSheet : public ::testing::Test {
+class Cards : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { sheet_ = new QImage(load(cards_path)); }
-  static void TearDownTestSuite() { delete sheet_; }
-  static const QImage& sheet() { return *sheet_; }
+  static void SetUpTestSuite() {
+    for (int cell = 0; cell < card_cells; ++cell)
+      cards_[cell] = draw_card(cell, card_size).convertToFormat(QImage::Format_ARGB32);
+  }
+  static const QImage& card(int cell) { return cards_[cell]; }
+  static constexpr int card_cells = 56;
 
  private:
-  static inline QImage* sheet_ = nullptr;
+  static inline QImage cards_[card_cells];
 };
 
-TEST_F(CardSheet, KeepsTheClassicLayoutAtSixTimesItsSize) {
-  ASSERT_FALSE(sheet().isNull());
-  EXPECT_EQ(sheet().size(), QSize(722 * 6, 226 * 6));
-  EXPECT_EQ(cell_rect(0), QRect(0, 0, 240, 336));
-  EXPECT_EQ(cell_rect(17), QRect(17 * 240, 0, 240, 336));
-  EXPECT_EQ(cell_rect(18), QRect(0, 336, 240, 336));
-  EXPECT_EQ(cell_rect(71), QRect(17 * 240, 3 * 336, 240, 336));
-  EXPECT_TRUE(cell_rect(-1).isEmpty());
-  EXPECT_TRUE(cell_rect(72).isEmpty());
-}
-
-TEST_F(CardSheet, EveryFaceAndBackIsACardWithInk) {
-  for (int cell = 0; cell <= 55; ++cell) {
-    const Census census = count(sheet(), cell_rect(cell));
+TEST_F(Cards, EveryFaceAndBackIsACardWithInkAndNoOtherCellIsOne) {
+  for (int cell = 0; cell < card_cells; ++cell) {
+    ASSERT_EQ(card(cell).size(), card_size) << "cell " << cell;
+    const Census census = count(card(cell), card(cell).rect());
     // A whole card apart from its rounded corners.
     EXPECT_GT(census.opaque, census.pixels * 95 / 100) << "cell " << cell;
     EXPECT_GT(census.transparent, 0) << "cell " << cell << " has square corners";
     EXPECT_GT(census.coloured, census.pixels / 20) << "cell " << cell << " is blank";
   }
+  for (const int cell : {-1, 56, 71}) EXPECT_TRUE(draw_card(cell, card_size).isNull()) << cell;
 }
 
-TEST_F(CardSheet, UnusedCellsAndTheMarginAreEmpty) {
-  for (int cell = 56; cell < sheet_cells; ++cell) {
-    const Census census = count(sheet(), cell_rect(cell));
-    EXPECT_EQ(census.transparent, census.pixels) << "cell " << cell;
-  }
-  const int columns_end = sheet_columns * cell_width * sheet_scale;
-  const int rows_end = sheet_rows * cell_height * sheet_scale;
-  const Census right =
-      count(sheet(), QRect(columns_end, 0, sheet().width() - columns_end, sheet().height()));
-  const Census bottom =
-      count(sheet(), QRect(0, rows_end, sheet().width(), sheet().height() - rows_end));
-  EXPECT_EQ(right.transparent, right.pixels);
-  EXPECT_EQ(bottom.transparent, bottom.pixels);
-}
-
-TEST_F(CardSheet, EveryCellShowsSomethingOfItsOwn) {
+TEST_F(Cards, EveryCellShowsSomethingOfItsOwn) {
   std::set<QByteArray> seen;
-  for (int cell = 0; cell <= 55; ++cell) {
-    const QImage picture = sheet().copy(cell_rect(cell));
-    seen.insert(QByteArray(reinterpret_cast<const char*>(picture.constBits()),
-                           static_cast<int>(picture.sizeInBytes())));
+  for (int cell = 0; cell < card_cells; ++cell) {
+    seen.insert(QByteArray(reinterpret_cast<const char*>(card(cell).constBits()),
+                           static_cast<int>(card(cell).sizeInBytes())));
   }
-  EXPECT_EQ(seen.size(), 56u);
+  EXPECT_EQ(seen.size(), std::size_t(card_cells));
 }
 
-TEST_F(CardSheet, TheFourBacksHaveDistinctColours) {
-  std::vector<QColor> means;
-  for (const int cell : back_cells) {
-    const QImage picture =
-        sheet().copy(cell_rect(cell)).scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    means.push_back(QColor::fromRgba(picture.pixel(0, 0)));
-  }
-  for (std::size_t a = 0; a < means.size(); ++a) {
-    for (std::size_t b = a + 1; b < means.size(); ++b) {
-      const int distance = std::abs(means[a].red() - means[b].red()) +
-                           std::abs(means[a].green() - means[b].green()) +
-                           std::abs(means[a].blue() - means[b].blue());
-      EXPECT_GT(distance, 60) << "backs " << a << " and " << b << " look alike";
-    }
-  }
-}
-
-TEST_F(CardSheet, HeartsAndDiamondsAreRedClubsAndSpadesBlack) {
-  for (int card = 1; card <= 52; ++card) {
-    const int suit = (card - 1) % 4;
+TEST_F(Cards, HeartsAndDiamondsAreRedClubsAndSpadesBlack) {
+  for (int card_number = 1; card_number <= 52; ++card_number) {
+    const int suit = (card_number - 1) % 4;
     const bool red_suit = suit == 1 || suit == 2;
-    const Census index = count(sheet(), index_area(card));
+    const Census index = count(card(card_number), index_area);
     if (red_suit) {
-      EXPECT_GT(index.red, index.pixels / 20) << "card " << card;
-      EXPECT_EQ(index.dark, 0) << "card " << card;
+      EXPECT_GT(index.red, index.pixels / 20) << "card " << card_number;
+      EXPECT_EQ(index.dark, 0) << "card " << card_number;
     } else {
-      EXPECT_GT(index.dark, index.pixels / 20) << "card " << card;
-      EXPECT_EQ(index.red, 0) << "card " << card;
+      EXPECT_GT(index.dark, index.pixels / 20) << "card " << card_number;
+      EXPECT_EQ(index.red, 0) << "card " << card_number;
     }
   }
 }
 
-TEST(Pictures, RoomsAreOpaqueAndFullSize) {
-  for (const char* path : {room102_path, room103_path, room104_path, room_default_path}) {
-    const QImage room = load(path);
-    ASSERT_FALSE(room.isNull()) << path;
-    EXPECT_EQ(room.size(), QSize(2048, 1536)) << path;
-    EXPECT_EQ(count(room, room.rect()).opaque, 2048 * 1536) << path;
+TEST(Pictures, AreMadeAtTheDensityOfTheScreen) {
+  tarvix::windows::CardPictures pictures;
+  const QPixmap card = pictures.card(1, QSize(28, 36), 2.0);
+  EXPECT_EQ(card.size(), QSize(56, 72));
+  EXPECT_EQ(card.devicePixelRatio(), 2.0);
+  EXPECT_EQ(pictures.room(103, QSize(300, 200), 2.0).size(), QSize(600, 400));
+}
+
+TEST(Pictures, RoomsCoverAWindowOfAnyShape) {
+  for (const Room room : {Room::wood, Room::carpet, Room::velvet, Room::plain}) {
+    for (const QSize size : {QSize(400, 100), QSize(100, 400)}) {
+      const QImage image = draw_room(room, size);
+      ASSERT_EQ(image.size(), size);
+      // Nothing is left of the black the picture starts from.
+      const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+      EXPECT_EQ(std::count(pixels, pixels + size.width() * size.height(), qRgb(0, 0, 0)), 0)
+          << int(room) << " at " << size.width() << " x " << size.height();
+    }
   }
 }
 
@@ -154,7 +129,6 @@ TEST(Pictures, ChipsAndTheDealerButtonAreRoundTokens) {
   for (const char* path :
        {chip_red_path, chip_blue_path, chip_green_path, chip_black_path, dealer_path}) {
     const QImage token = load(path);
-    ASSERT_FALSE(token.isNull()) << path;
     EXPECT_EQ(token.size(), QSize(128, 128)) << path;
     EXPECT_EQ(qAlpha(token.pixel(1, 1)), 0) << path << " has a square corner";
     EXPECT_EQ(qAlpha(token.pixel(64, 64)), 255) << path << " has a hole";
@@ -165,7 +139,6 @@ TEST(Pictures, ChipsAndTheDealerButtonAreRoundTokens) {
 
 TEST(Pictures, IconIsSquareWithTransparentSurround) {
   const QImage icon = load(icon_path);
-  ASSERT_FALSE(icon.isNull());
   EXPECT_EQ(icon.size(), QSize(256, 256));
   EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
   EXPECT_GT(count(icon, icon.rect()).opaque, 256 * 256 / 3);

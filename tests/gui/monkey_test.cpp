@@ -42,7 +42,7 @@ class Monkey {
 
   void run(int hands_wanted, int max_actions) {
     game_.program.start();
-    key_to(&game_.program.splash(), pick(keys));
+    key_to(game_.program.splash(), pick(keys));
     play_settings();
     ASSERT_NE(game_.program.table(), nullptr);
     window_ = game_.program.table();
@@ -115,7 +115,7 @@ class Monkey {
   // Random choices in the settings window, then Ok. Its Exit would end the
   // run before a hand is dealt, so the monkey leaves it alone.
   void play_settings() {
-    auto& settings = game_.program.settings();
+    auto& settings = *game_.program.settings();
     const int actions = whole(0, 12);
     for (int i = 0; i < actions; ++i) {
       std::vector<QWidget*> targets;

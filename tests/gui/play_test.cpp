@@ -198,7 +198,7 @@ TEST_F(Played, ExitDuringAHandAsksFirstThenClosesEveryWindow) {
   EXPECT_EQ(game.table().ending, Ending::exit_button);
   EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
   EXPECT_FALSE(window->isVisible());
-  EXPECT_FALSE(game.program.settings().isVisible());
+  EXPECT_EQ(game.program.settings(), nullptr);
 }
 
 TEST_F(Played, TheProgramClosesByItselfWhenTheTournamentIsOver) {

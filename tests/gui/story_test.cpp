@@ -123,8 +123,8 @@ TEST_F(Told, TheHouseRulesOpenByKeyAndButtonAndCloseByKeyOrClick) {
 TEST(Speed, TheSettingsChoiceAndThePlusAndMinusKeysSetTheHostsPace) {
   GuiGame game;
   game.program.start();
-  QTest::keyClick(&game.program.splash(), Qt::Key_Space);
-  auto& settings = game.program.settings();
+  QTest::keyClick(game.program.splash(), Qt::Key_Space);
+  auto& settings = *game.program.settings();
   QTest::mouseClick(settings.findChild<QWidget*>("SpeedVeryfast"), Qt::LeftButton);
   QTest::mouseClick(settings.findChild<QPushButton*>("Command1"), Qt::LeftButton);
   windows::TableWindow* window = game.program.table();

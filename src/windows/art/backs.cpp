@@ -11,8 +11,6 @@
 namespace tarvix::art {
 namespace {
 
-constexpr double card_width = 40;
-constexpr double card_height = 56;
 const QRectF card_body(0.35, 0.35, card_width - 0.7, card_height - 0.7);
 const QRectF pattern_area(2.4, 2.4, card_width - 4.8, card_height - 4.8);
 

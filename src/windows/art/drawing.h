@@ -1,17 +1,23 @@
-// Drawing of the game's pictures; used by the make_art generator at build time.
+// Drawing of the game's pictures: the cards and rooms at run time, at the
+// size they are shown; the chips, the dealer button and the icons in the
+// make_art generator at build time.
 //
-// Cards are drawn in design units (one cell is 40 x 56 units), so the same
-// code serves the scaled card sheet and the program icon.
+// Cards are drawn in design units (one card is 40 x 56 units), so the same
+// code serves every size on screen and the program icon.
 #pragma once
 
 #include <QColor>
 #include <QImage>
 #include <QPainterPath>
 #include <QRectF>
+#include <QSize>
 
 class QPainter;
 
 namespace tarvix::art {
+
+inline constexpr double card_width = 40;  // design units
+inline constexpr double card_height = 56;
 
 enum class Suit { clubs, diamonds, hearts, spades };
 
@@ -27,11 +33,14 @@ void draw_face(QPainter& painter, int card);
 // Back design 0..3 in the same rectangle.
 void draw_back(QPainter& painter, int design);
 
-// The whole card sheet at sheet_scale.
-QImage draw_sheet();
+// The card of a card-sheet cell (a face 1..52 or one of the back_cells),
+// stretched to the size in pixels; a null image for a cell that holds none.
+QImage draw_card(int cell, QSize size);
 
 enum class Room { wood, carpet, velvet, plain };
-QImage draw_room(Room room);  // 2048 x 1536
+// The room designed at 2048 x 1536 units, scaled to cover the size in
+// pixels: its middle is kept and whatever overflows is cut off.
+QImage draw_room(Room room, QSize size);
 
 enum class Chip { red, blue, green, black };
 QImage draw_chip(Chip chip);  // 128 x 128

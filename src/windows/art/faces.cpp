@@ -13,8 +13,6 @@
 namespace tarvix::art {
 namespace {
 
-constexpr double card_width = 40;
-constexpr double card_height = 56;
 const QRectF rank_box(1.4, 2.0, 10.4, 14.2);
 const QRectF index_suit_box(2.0, 17.4, 9.2, 9.2);
 constexpr double pip_size = 5.6;

@@ -1,8 +1,10 @@
-// Room backgrounds behind the table. Smooth gradients and regular patterns only:
-// they stay small as PNG and calm behind the cards.
+// Room backgrounds behind the table, drawn at the size they are shown. Smooth
+// gradients and regular patterns only: they stay calm behind the cards.
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
+#include <QTransform>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
@@ -27,12 +29,6 @@ class Sequence {
  private:
   std::uint32_t state_;
 };
-
-QImage blank_room() {
-  QImage image(room_width, room_height, QImage::Format_RGB32);
-  image.fill(Qt::black);
-  return image;
-}
 
 void draw_lamp_glow(QPainter& painter, QPointF centre, double radius, int strength) {
   QRadialGradient glow(centre, radius);
@@ -116,13 +112,18 @@ void wood_room(QPainter& painter) {
 }
 
 // A casino carpet: one tile repeated, gold rings and navy stars on deep red.
+// The tile is drawn at the size it is shown and repeated as it is, so that
+// its thin rings are never resampled.
 void carpet_room(QPainter& painter) {
   const int tile_size = 256;
-  QImage tile(tile_size, tile_size, QImage::Format_RGB32);
+  const QTransform to_pixels = painter.transform();
+  const int shown = std::max(1, static_cast<int>(std::lround(tile_size * to_pixels.m11())));
+  QImage tile(shown, shown, QImage::Format_RGB32);
   tile.fill(QColor(92, 14, 26));
   {
     QPainter pen(&tile);
     pen.setRenderHint(QPainter::Antialiasing);
+    pen.scale(double(shown) / tile_size, double(shown) / tile_size);
     const QPointF middle(128, 128);
     const QColor gold(176, 134, 52);
     const QColor navy(28, 30, 70);
@@ -161,7 +162,11 @@ void carpet_room(QPainter& painter) {
       pen.drawEllipse(dot, 6, 6);
     }
   }
-  painter.fillRect(QRectF(0, 0, room_width, room_height), QBrush(tile));
+  painter.save();
+  painter.resetTransform();
+  painter.setBrushOrigin(to_pixels.map(QPointF(0, 0)));
+  painter.fillRect(to_pixels.mapRect(QRectF(0, 0, room_width, room_height)), QBrush(tile));
+  painter.restore();
 }
 
 // Velvet curtains in deep wine under a gold-fringed valance, two warm lamps.
@@ -227,10 +232,17 @@ void plain_room(QPainter& painter) {
 
 }  // namespace
 
-QImage draw_room(Room room) {
-  QImage image = blank_room();
+QImage draw_room(Room room, QSize size) {
+  if (size.isEmpty()) return {};
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::black);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
+  const double scale =
+      std::max(size.width() / double(room_width), size.height() / double(room_height));
+  painter.translate((size.width() - room_width * scale) / 2,
+                    (size.height() - room_height * scale) / 2);
+  painter.scale(scale, scale);
   switch (room) {
     case Room::wood: wood_room(painter); break;
     case Room::carpet: carpet_room(painter); break;
