@@ -167,10 +167,11 @@ void Story::told_action(const SeatAction& action) {
   const bool all_in = action.all_in && action.kind != ActionKind::fold;
   SeatTag& tag = tags_[static_cast<std::size_t>(action.seat - 1)];
   tag.text = all_in ? "All in" : words.tag;
-  if (!stakes_nothing(action.kind)) tag.text += " " + amount(action.amount);
+  // Appended piece by piece: GCC 12 warns falsely of an overlap on `" " + text`.
+  if (!stakes_nothing(action.kind)) tag.text.append(" ").append(amount(action.amount));
   tag.kind = all_in ? TagKind::all_in : words.kind;
   std::string line = does(action.seat, words.log);
-  if (!stakes_nothing(action.kind)) line += " " + amount(action.amount);
+  if (!stakes_nothing(action.kind)) line.append(" ").append(amount(action.amount));
   // A raise on top of the seat's own stake says what the seat has in now.
   if (action.kind == ActionKind::raise && action.street_stake != action.amount)
     line += " to " + amount(action.street_stake);
