@@ -46,6 +46,15 @@ QRectF clamped(QRectF box, const QRectF& room) {
   return box;
 }
 
+// A text with its room and look, not laid out yet.
+Spot unlaid(const QString& text, const QRectF& room, Look look) {
+  Spot spot;
+  spot.whole = text;
+  spot.room = room;
+  spot.look = look;
+  return spot;
+}
+
 }  // namespace
 
 QString SheetSpot::spoken() const {
@@ -119,10 +128,7 @@ double TableLayout::row_height(double points, bool bold) const {
 
 Spot TableLayout::line(const QString& text, double points, bool bold, const QRectF& room,
                        QPointF centre, Look look) const {
-  Spot spot;
-  spot.whole = text;
-  spot.room = room;
-  spot.look = look;
+  Spot spot = unlaid(text, room, look);
   if (text.isEmpty()) return spot;
   QFont f = font(points, bold);
   const int floor = std::max(least_pixels, int(std::lround(f.pixelSize() * shrink_limit)));
@@ -144,10 +150,7 @@ Spot TableLayout::line(const QString& text, double points, bool bold, const QRec
 
 Spot TableLayout::wrapped(const QString& text, double points, const QRectF& room, QPointF centre,
                           Look look, QSizeF least) const {
-  Spot spot;
-  spot.whole = text;
-  spot.room = room;
-  spot.look = look;
+  Spot spot = unlaid(text, room, look);
   if (text.isEmpty()) return spot;
   QFont f = font(points, true);
   QRectF need;
