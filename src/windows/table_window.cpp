@@ -161,6 +161,11 @@ int fitted_pixels(QFont font, int pixels, const QString& text, double width) {
   return pixels;
 }
 
+// Where a picture is drawn, in whole pixels. Pictures of one size keep one
+// size wherever they are, so that each is made once: rounded as a whole, a
+// card's or a chip's rectangle would differ by a pixel with its place.
+QRect snapped(const QRectF& place) { return {place.topLeft().toPoint(), place.size().toSize()}; }
+
 bool is_widget(Element e) {
   return kind_of(e) == ElementKind::button || kind_of(e) == ElementKind::text_box;
 }
@@ -933,10 +938,7 @@ void TableWindow::draw_cards(QPainter& painter, Motion::Millis now) {
     const Element e = Image1(slot);
     const ElementState& s = screen_.at(e);
     if (!s.visible || s.picture < 0) continue;
-    // One size for every slot, so that each card is drawn once: rounded as
-    // a whole, a slot's rectangle would differ by a pixel with its place.
-    const QRectF place = view_rect(e);
-    const QRect r(place.topLeft().toPoint(), place.size().toSize());
+    const QRect r = snapped(view_rect(e));
     const auto flip = motion_.flip(slot, now);
     // A turning card is drawn narrower about its middle, its shadow with it.
     const double w = flip ? r.width() * std::max(flip->width, 0.02) : r.width();
@@ -954,7 +956,7 @@ void TableWindow::draw_cards(QPainter& painter, Motion::Millis now) {
 }
 
 void TableWindow::draw_chip(QPainter& painter, int index, QRectF where) {
-  const QRect r = where.toRect();
+  const QRect r = snapped(where);
   painter.drawPixmap(r.topLeft(), pictures_.picture(QString::fromLatin1(chip_picture(index)),
                                                     r.size(), devicePixelRatioF()));
 }
@@ -1021,9 +1023,9 @@ void TableWindow::draw_dealer(QPainter& painter) {
   if (!screen_.visible(Label1)) return;
   QRectF r(0, 0, 300 * scale_, 300 * scale_);
   r.moveCenter(view_rect(Label1).center());
-  const QRect snapped = r.toRect();
-  painter.drawPixmap(snapped.topLeft(), pictures_.picture(QString::fromLatin1(art::dealer_path),
-                                                          snapped.size(), devicePixelRatioF()));
+  const QRect place = snapped(r);
+  painter.drawPixmap(place.topLeft(), pictures_.picture(QString::fromLatin1(art::dealer_path),
+                                                        place.size(), devicePixelRatioF()));
 }
 
 }  // namespace tarvix::windows
