@@ -835,12 +835,10 @@ void TableWindow::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::TextAntialiasing);
   const Motion::Millis now = time_.elapsed();
 
-  draw_background(painter);
+  painter.drawPixmap(0, 0, backdrop_.picture(backdrop(), pictures_));
   painter.save();
   painter.setClipRect(to_view({0, 0, design_width, design_height}));
-  draw_table(painter);
-  draw_panels(painter);
-  draw_seats(painter);
+  draw_lights(painter);
   draw_cards(painter, now);
   draw_chips(painter, now);
   draw_labels(painter);
@@ -848,87 +846,43 @@ void TableWindow::paintEvent(QPaintEvent*) {
   painter.restore();
 }
 
-void TableWindow::draw_background(QPainter& painter) {
-  // The room fills the whole window, cropped rather than stretched; the
-  // table keeps its proportions in the middle of it.
-  painter.fillRect(rect(), QColor(0x10, 0x10, 0x10));
-  painter.drawPixmap(0, 0, pictures_.room(room_, size(), devicePixelRatioF()));
-}
-
-void TableWindow::draw_table(QPainter& painter) {
-  const ElementState& top = screen_.at(Shape1);
-  if (!top.visible) return;
-  const QRectF felt = view_rect(Shape1);
-  const double rim = 130 * scale_;
-  const QRectF outer = felt.adjusted(-rim, -rim, rim, rim);
-
-  // A soft shadow, the wooden rim, then the felt in the chosen colour.
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(0, 0, 0, 90));
-  painter.drawRoundedRect(outer.translated(0, 70 * scale_), outer.height() / 2, outer.height() / 2);
-  QLinearGradient wood(outer.topLeft(), outer.bottomLeft());
-  wood.setColorAt(0, QColor(0x7a, 0x48, 0x20));
-  wood.setColorAt(0.5, QColor(0x5a, 0x32, 0x14));
-  wood.setColorAt(1, QColor(0x3a, 0x1f, 0x0b));
-  painter.setBrush(wood);
-  painter.drawRoundedRect(outer, outer.height() / 2, outer.height() / 2);
-
-  const QColor colour = to_qcolor(top.fill);
-  QRadialGradient light(felt.center(), felt.width() * 0.6);
-  light.setColorAt(0, colour.lighter(118));
-  light.setColorAt(1, colour.darker(125));
-  painter.setBrush(light);
-  painter.drawRoundedRect(felt, felt.height() / 2, felt.height() / 2);
-
-  const double inset = 380 * scale_;
-  const QRectF line = felt.adjusted(inset, inset, -inset, -inset);
-  QColor line_colour = colour.lighter(160);
-  line_colour.setAlpha(90);
-  painter.setPen(QPen(line_colour, std::max(1.0, 18 * scale_)));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawRoundedRect(line, line.height() / 2, line.height() / 2);
-}
-
-void TableWindow::draw_panels(QPainter& painter) {
-  for (Element e : {Shape13, Shape12}) {
-    if (!screen_.visible(e)) continue;
-    const QRectF r = view_rect(e);
-    painter.setPen(QPen(style::gold, std::max(1.0, 18 * scale_)));
-    painter.setBrush(style::panel_back);
-    painter.drawRoundedRect(r, 140 * scale_, 140 * scale_);
-  }
-}
-
-void TableWindow::draw_seats(QPainter& painter) {
-  for (int s = 1; s <= 7; ++s) {
+Backdrop TableWindow::backdrop() const {
+  Backdrop b;
+  b.size = size();
+  b.ratio = devicePixelRatioF();
+  b.room = room_;
+  b.design = to_view({0, 0, design_width, design_height});
+  b.scale = scale_;
+  if (screen_.visible(Shape1)) b.table = {view_rect(Shape1), to_qcolor(screen_.at(Shape1).fill)};
+  for (Element e : {Shape13, Shape12})
+    if (screen_.visible(e)) b.panels.push_back(view_rect(e));
+  for (int s = 1; s <= table_seats; ++s) {
     const Element plate = seat_plate(s);
-    if (screen_.visible(plate)) {
-      const QColor fill = to_qcolor(screen_.at(plate).fill);
-      QColor body = fill;
-      body.setAlpha(240);
-      const QRectF r = view_rect(plate);
-      painter.setPen(QPen(fill.darker(170), std::max(1.0, 20 * scale_)));
-      painter.setBrush(body);
-      painter.drawRoundedRect(r, 220 * scale_, 220 * scale_);
-    }
+    if (screen_.visible(plate))
+      b.plates.push_back({view_rect(plate), to_qcolor(screen_.at(plate).fill)});
+  }
+  return b;
+}
+
+void TableWindow::draw_lights(QPainter& painter) {
+  for (int s = 1; s <= table_seats; ++s) {
     const Element light = seat_light(s);
-    if (screen_.visible(light)) {
-      const QColor back = to_qcolor(screen_.at(light).back);
-      // Beside the stack, where the layout keeps it clear of every text.
-      const QRectF r = spots_.seats[static_cast<std::size_t>(s - 1)].light;
-      if (back.lightness() > 150) {
-        // A lit seat glows.
-        QColor halo = back;
-        halo.setAlpha(110);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(halo);
-        const double g = 50 * scale_;
-        painter.drawRoundedRect(r.adjusted(-g, -g, g, g), 2 * g, 2 * g);
-      }
-      painter.setPen(QPen(QColor(0, 0, 0, 180), std::max(1.0, 12 * scale_)));
-      painter.setBrush(back);
-      painter.drawRoundedRect(r, 30 * scale_, 30 * scale_);
+    if (!screen_.visible(light)) continue;
+    const QColor back = to_qcolor(screen_.at(light).back);
+    // Beside the stack, where the layout keeps it clear of every text.
+    const QRectF r = spots_.seats[static_cast<std::size_t>(s - 1)].light;
+    if (back.lightness() > 150) {
+      // A lit seat glows.
+      QColor halo = back;
+      halo.setAlpha(110);
+      painter.setPen(Qt::NoPen);
+      painter.setBrush(halo);
+      const double g = 50 * scale_;
+      painter.drawRoundedRect(r.adjusted(-g, -g, g, g), 2 * g, 2 * g);
     }
+    painter.setPen(QPen(QColor(0, 0, 0, 180), std::max(1.0, 12 * scale_)));
+    painter.setBrush(back);
+    painter.drawRoundedRect(r, 30 * scale_, 30 * scale_);
   }
 }
 

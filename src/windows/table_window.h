@@ -19,6 +19,7 @@
 #include <optional>
 
 #include "model/game.h"
+#include "windows/backdrop.h"
 #include "windows/card_pictures.h"
 #include "windows/game_speed.h"
 #include "windows/motion.h"
@@ -130,10 +131,8 @@ class TableWindow : public QWidget {
 
   QRectF view_rect(Element e) const;
   QFont font_for(double points, bool bold = false) const;
-  void draw_background(QPainter& painter);
-  void draw_table(QPainter& painter);
-  void draw_panels(QPainter& painter);
-  void draw_seats(QPainter& painter);
+  Backdrop backdrop() const;
+  void draw_lights(QPainter& painter);
   void draw_cards(QPainter& painter, Motion::Millis now);
   void draw_chips(QPainter& painter, Motion::Millis now);
   void draw_chip(QPainter& painter, int index, QRectF where);
@@ -144,6 +143,7 @@ class TableWindow : public QWidget {
   GameHost& host_;
   const Screen& screen_;
   CardPictures pictures_;
+  BackdropPicture backdrop_;
   std::optional<int> room_;
 
   double scale_ = 1.0 / 15;

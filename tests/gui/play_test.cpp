@@ -70,6 +70,11 @@ TEST_F(Played, TheBetPanelShowsAtTheHumansTurnAsTheModelSays) {
   EXPECT_GT(lit.red(), 200);
   EXPECT_GT(lit.green(), 200);
   EXPECT_LT(lit.blue(), 170);
+  // The plate is drawn dark again once the turn has passed on.
+  click(window->button(Command5)->isVisible() ? Command5 : Command7);
+  while (game.screen().at(Shape7).fill == 0x80FFFFu) ASSERT_TRUE(game.step());
+  const QImage next = window->grab().toImage();
+  EXPECT_LT(next.pixelColor((clear * next.devicePixelRatio()).toPoint()).green(), 100);
 }
 
 TEST_F(Played, AnOpaqueMessageIsDrawnInTheModelsColours) {
