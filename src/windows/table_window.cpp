@@ -161,6 +161,12 @@ int fitted_pixels(QFont font, int pixels, const QString& text, double width) {
   return pixels;
 }
 
+// The cards' shadow falls this far to the lower right, in twips.
+constexpr QPointF card_shadow{25, 35};
+// A pixel round every place that moves: anti-aliased edges and fractional
+// pixel ratios may reach into it.
+constexpr int seam = 1;
+
 // Where a picture is drawn, in whole pixels. Pictures of one size keep one
 // size wherever they are, so that each is made once: rounded as a whole, a
 // card's or a chip's rectangle would differ by a pixel with its place.
@@ -462,6 +468,7 @@ void TableWindow::element_changed(Element e) {
   // A text or the Sit Out button's state changed: the texts are laid out anew.
   if (kind_of(e) == ElementKind::label || e == Command3) relayout();
   if (motion_.active(t) && !frames_.isActive()) frames_.start();
+  shown_at_ = t;
   update();
 }
 
@@ -528,12 +535,28 @@ void TableWindow::ask_to_leave() {
 }
 
 void TableWindow::animate() {
-  const Motion::Millis t = time_.elapsed();
-  if (!motion_.active(t)) {
-    motion_.forget_finished(t);
+  const Motion::Millis now = time_.elapsed();
+  // Only what moves is drawn again: from where it was shown to where it is now.
+  const QRegion moved = moving(shown_at_) + moving(now);
+  shown_at_ = now;
+  if (!motion_.active(now)) {
+    motion_.forget_finished(now);
     frames_.stop();
   }
-  update();
+  update(moved);
+}
+
+QRegion TableWindow::moving(Motion::Millis at) const {
+  QRegion region;
+  auto add = [&region](const QRect& place) { region += place.adjusted(-seam, -seam, seam, seam); };
+  for (const Motion::Chip& c : motion_.chips(at)) {
+    add(chip_place(c.index, c.at));
+    // Where it lands, drawn when its slide is over.
+    add(chip_place(c.index));
+  }
+  for (int slot = 0; slot < card_slot_count; ++slot)
+    if (motion_.flipping(slot, at)) add(card_ground(slot));
+  return region;
 }
 
 void TableWindow::sync_widget(Element e) {
@@ -833,7 +856,7 @@ void TableWindow::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  const Motion::Millis now = time_.elapsed();
+  const Motion::Millis now = shown_at_;
 
   painter.drawPixmap(0, 0, backdrop_.picture(backdrop(), pictures_));
   painter.save();
@@ -899,7 +922,7 @@ void TableWindow::draw_cards(QPainter& painter, Motion::Millis now) {
     const QRectF shown(QRectF(r).center().x() - w / 2, r.top(), w, r.height());
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 80));
-    painter.drawRoundedRect(shown.translated(25 * scale_, 35 * scale_), 40 * scale_, 40 * scale_);
+    painter.drawRoundedRect(shown.translated(card_shadow * scale_), 40 * scale_, 40 * scale_);
     if (flip) {
       painter.drawPixmap(shown, pictures_.card(flip->cell, r.size(), ratio),
                          QRectF(QPointF(0, 0), QSizeF(r.size()) * ratio));
@@ -909,8 +932,20 @@ void TableWindow::draw_cards(QPainter& painter, Motion::Millis now) {
   }
 }
 
-void TableWindow::draw_chip(QPainter& painter, int index, QRectF where) {
-  const QRect r = snapped(where);
+QRect TableWindow::chip_place(int index, std::optional<Motion::Point> on_its_way) const {
+  const Element e = backchips(index);
+  if (!on_its_way) return snapped(view_rect(e));
+  const ElementState& s = screen_.at(e);
+  return snapped(to_view(
+      {static_cast<int>(on_its_way->x), static_cast<int>(on_its_way->y), s.width, s.height}));
+}
+
+QRect TableWindow::card_ground(int slot) const {
+  const QRectF card = snapped(view_rect(Image1(slot)));
+  return (card | card.translated(card_shadow * scale_)).toAlignedRect();
+}
+
+void TableWindow::draw_chip(QPainter& painter, int index, const QRect& r) {
   painter.drawPixmap(r.topLeft(), pictures_.picture(QString::fromLatin1(chip_picture(index)),
                                                     r.size(), devicePixelRatioF()));
 }
@@ -924,13 +959,9 @@ void TableWindow::draw_chips(QPainter& painter, Motion::Millis now) {
   for (int i = 0; i < backchips_count; ++i) {
     const Element e = backchips(i);
     if (!screen_.visible(e) || in_flight(i)) continue;
-    draw_chip(painter, i, view_rect(e));
+    draw_chip(painter, i, chip_place(i));
   }
-  for (const Motion::Chip& c : flying) {
-    const ElementState& s = screen_.at(backchips(c.index));
-    draw_chip(painter, c.index,
-              to_view({static_cast<int>(c.at.x), static_cast<int>(c.at.y), s.width, s.height}));
-  }
+  for (const Motion::Chip& c : flying) draw_chip(painter, c.index, chip_place(c.index, c.at));
 }
 
 void TableWindow::draw_spot(QPainter& painter, const Spot& spot) {

@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -128,6 +129,9 @@ class TableWindow : public QWidget {
   void show_summary();
   int log_width() const;
   void animate();
+  // The places the animations cover at a moment: each chip on its way and
+  // the place it lands in, each turning card with its shadow.
+  QRegion moving(Motion::Millis at) const;
 
   QRectF view_rect(Element e) const;
   QFont font_for(double points, bool bold = false) const;
@@ -135,7 +139,11 @@ class TableWindow : public QWidget {
   void draw_lights(QPainter& painter);
   void draw_cards(QPainter& painter, Motion::Millis now);
   void draw_chips(QPainter& painter, Motion::Millis now);
-  void draw_chip(QPainter& painter, int index, QRectF where);
+  // Where a chip is drawn: at rest in its place, or on its way.
+  QRect chip_place(int index, std::optional<Motion::Point> on_its_way = std::nullopt) const;
+  // A card slot with its shadow.
+  QRect card_ground(int slot) const;
+  void draw_chip(QPainter& painter, int index, const QRect& r);
   void draw_labels(QPainter& painter);
   void draw_spot(QPainter& painter, const Spot& spot);
   void draw_dealer(QPainter& painter);
@@ -182,6 +190,10 @@ class TableWindow : public QWidget {
   Motion motion_;
   QElapsedTimer time_;
   QTimer frames_;
+  // The moment of the animations that the window shows. A frame moves it on
+  // and repaints the places named for it, so that the paint draws them
+  // exactly there, however late it comes.
+  Motion::Millis shown_at_ = 0;
 };
 
 }  // namespace tarvix::windows

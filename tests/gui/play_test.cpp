@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
@@ -248,6 +249,12 @@ TEST_F(Played, ThePotSlidesToTheWinnerAndHiddenCardsTurnOver) {
   EXPECT_TRUE(window->animating());
   EXPECT_FALSE(window->motion().chips(0).empty() && window->motion().chips(1).empty());
   EXPECT_TRUE(QTest::qWaitFor([&] { return !window->animating(); }, 10000));
+  // Frames repaint only what moved, and leave no chip or card behind: once
+  // the last frame is painted, the window shows what a whole repaint draws.
+  QCoreApplication::processEvents();
+  const QImage shown = window->screen()->grabWindow(window->winId()).toImage();
+  EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+            window->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 }  // namespace
