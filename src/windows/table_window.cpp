@@ -161,8 +161,6 @@ int fitted_pixels(QFont font, int pixels, const QString& text, double width) {
   return pixels;
 }
 
-// The cards' shadow falls this far to the lower right, in twips.
-constexpr QPointF card_shadow{25, 35};
 // A pixel round every place that moves: anti-aliased edges and fractional
 // pixel ratios may reach into it.
 constexpr int seam = 1;
@@ -920,14 +918,13 @@ void TableWindow::draw_cards(QPainter& painter, Motion::Millis now) {
     // A turning card is drawn narrower about its middle, its shadow with it.
     const double w = flip ? r.width() * std::max(flip->width, 0.02) : r.width();
     const QRectF shown(QRectF(r).center().x() - w / 2, r.top(), w, r.height());
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 80));
-    painter.drawRoundedRect(shown.translated(card_shadow * scale_), 40 * scale_, 40 * scale_);
     if (flip) {
+      CardShadow::draw(painter, shown, scale_);
       painter.drawPixmap(shown, pictures_.card(flip->cell, r.size(), ratio),
                          QRectF(QPointF(0, 0), QSizeF(r.size()) * ratio));
       continue;
     }
+    painter.drawPixmap(r.topLeft(), shadow_.picture(r.size(), scale_, ratio));
     painter.drawPixmap(r.topLeft(), pictures_.card(s.picture, r.size(), ratio));
   }
 }
@@ -941,8 +938,7 @@ QRect TableWindow::chip_place(int index, std::optional<Motion::Point> on_its_way
 }
 
 QRect TableWindow::card_ground(int slot) const {
-  const QRectF card = snapped(view_rect(Image1(slot)));
-  return (card | card.translated(card_shadow * scale_)).toAlignedRect();
+  return CardShadow::ground(snapped(view_rect(Image1(slot))), scale_);
 }
 
 void TableWindow::draw_chip(QPainter& painter, int index, const QRect& r) {

@@ -22,6 +22,7 @@
 #include "model/game.h"
 #include "windows/backdrop.h"
 #include "windows/card_pictures.h"
+#include "windows/card_shadow.h"
 #include "windows/game_speed.h"
 #include "windows/motion.h"
 #include "windows/story.h"
@@ -152,6 +153,7 @@ class TableWindow : public QWidget {
   const Screen& screen_;
   CardPictures pictures_;
   BackdropPicture backdrop_;
+  CardShadow shadow_;
   std::optional<int> room_;
 
   double scale_ = 1.0 / 15;
