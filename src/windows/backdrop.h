@@ -1,10 +1,11 @@
 // The still part of the table window's picture: the room, the table, the
-// panels and the seat plates. They are large anti-aliased shapes, slow to
-// fill, and change seldom, so they are drawn once into one picture at the
-// window's device resolution and a frame only copies it. The picture is
-// drawn again when what it shows changes: the window's size or pixel
-// density, the room, the table top's colour, a panel shown or hidden, a
-// plate's colour as the turn moves.
+// panels and the seat plates with their lights. They are anti-aliased
+// shapes, slow to fill, and change seldom, so they are drawn once into one
+// picture at the window's device resolution and a frame only copies it.
+// When the window's size or pixel density, the room or the table top change,
+// the picture is drawn anew; when a panel shows or hides, a plate and its
+// light change colour as the turn moves, or a light moves beside a stack that
+// changed its width, it is drawn again only where they were and are.
 #pragma once
 
 #include <QColor>
@@ -26,23 +27,29 @@ struct Backdrop {
     QColor colour;
     bool operator==(const Shape&) const = default;
   };
+  // What the whole picture rests on.
+  struct Ground {
+    QSize size;  // the window's
+    qreal ratio = 1;
+    std::optional<int> room;
+    QRectF design;               // the table's design area: nothing but the room leaves it
+    double scale = 1;            // pixels per twip, for the widths of the lines
+    std::optional<Shape> table;  // the felt in the table top's colour
+    bool operator==(const Ground&) const = default;
+  };
 
-  QSize size;  // the window's
-  qreal ratio = 1;
-  std::optional<int> room;
-  QRectF design;               // the table's design area: nothing but the room leaves it
-  double scale = 1;            // pixels per twip, for the widths of the lines
-  std::optional<Shape> table;  // the felt in the table top's colour
+  Ground ground;
   std::vector<QRectF> panels;
   std::vector<Shape> plates;
+  std::vector<Shape> lights;
 
   bool operator==(const Backdrop&) const = default;
 };
 
 class BackdropPicture {
  public:
-  // The backdrop at device resolution, drawn anew when it differs from the
-  // one drawn last.
+  // The backdrop at device resolution, drawn again where it differs from
+  // the one drawn last.
   const QPixmap& picture(const Backdrop& backdrop, CardPictures& pictures);
 
  private:

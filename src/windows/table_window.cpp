@@ -859,7 +859,6 @@ void TableWindow::paintEvent(QPaintEvent*) {
   painter.drawPixmap(0, 0, backdrop_.picture(backdrop(), pictures_));
   painter.save();
   painter.setClipRect(to_view({0, 0, design_width, design_height}));
-  draw_lights(painter);
   draw_cards(painter, now);
   draw_chips(painter, now);
   draw_labels(painter);
@@ -869,42 +868,26 @@ void TableWindow::paintEvent(QPaintEvent*) {
 
 Backdrop TableWindow::backdrop() const {
   Backdrop b;
-  b.size = size();
-  b.ratio = devicePixelRatioF();
-  b.room = room_;
-  b.design = to_view({0, 0, design_width, design_height});
-  b.scale = scale_;
-  if (screen_.visible(Shape1)) b.table = {view_rect(Shape1), to_qcolor(screen_.at(Shape1).fill)};
+  b.ground.size = size();
+  b.ground.ratio = devicePixelRatioF();
+  b.ground.room = room_;
+  b.ground.design = to_view({0, 0, design_width, design_height});
+  b.ground.scale = scale_;
+  if (screen_.visible(Shape1))
+    b.ground.table = {view_rect(Shape1), to_qcolor(screen_.at(Shape1).fill)};
   for (Element e : {Shape13, Shape12})
     if (screen_.visible(e)) b.panels.push_back(view_rect(e));
   for (int s = 1; s <= table_seats; ++s) {
     const Element plate = seat_plate(s);
     if (screen_.visible(plate))
       b.plates.push_back({view_rect(plate), to_qcolor(screen_.at(plate).fill)});
+    // Beside the stack, where the layout keeps it clear of every text.
+    const Element light = seat_light(s);
+    if (screen_.visible(light))
+      b.lights.push_back(
+          {spots_.seats[static_cast<std::size_t>(s - 1)].light, to_qcolor(screen_.at(light).back)});
   }
   return b;
-}
-
-void TableWindow::draw_lights(QPainter& painter) {
-  for (int s = 1; s <= table_seats; ++s) {
-    const Element light = seat_light(s);
-    if (!screen_.visible(light)) continue;
-    const QColor back = to_qcolor(screen_.at(light).back);
-    // Beside the stack, where the layout keeps it clear of every text.
-    const QRectF r = spots_.seats[static_cast<std::size_t>(s - 1)].light;
-    if (back.lightness() > 150) {
-      // A lit seat glows.
-      QColor halo = back;
-      halo.setAlpha(110);
-      painter.setPen(Qt::NoPen);
-      painter.setBrush(halo);
-      const double g = 50 * scale_;
-      painter.drawRoundedRect(r.adjusted(-g, -g, g, g), 2 * g, 2 * g);
-    }
-    painter.setPen(QPen(QColor(0, 0, 0, 180), std::max(1.0, 12 * scale_)));
-    painter.setBrush(back);
-    painter.drawRoundedRect(r, 30 * scale_, 30 * scale_);
-  }
 }
 
 void TableWindow::draw_cards(QPainter& painter, Motion::Millis now) {

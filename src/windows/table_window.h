@@ -137,7 +137,6 @@ class TableWindow : public QWidget {
   QRectF view_rect(Element e) const;
   QFont font_for(double points, bool bold = false) const;
   Backdrop backdrop() const;
-  void draw_lights(QPainter& painter);
   void draw_cards(QPainter& painter, Motion::Millis now);
   void draw_chips(QPainter& painter, Motion::Millis now);
   // Where a chip is drawn: at rest in its place, or on its way.
