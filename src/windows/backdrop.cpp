@@ -139,7 +139,6 @@ const QPixmap& BackdropPicture::picture(const Backdrop& backdrop, CardPictures& 
 
   QPainter painter(&picture_);
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   if (where) painter.setClipRegion(*where);
   draw_room(painter, ground, pictures);
   painter.setClipRect(ground.design, Qt::IntersectClip);

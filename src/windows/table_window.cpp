@@ -851,8 +851,10 @@ void TableWindow::resizeEvent(QResizeEvent*) { arrange(); }
 
 void TableWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  // Pictures are drawn at the size they were made for and only copied: Qt
+  // resamples even an exact copy when asked to smooth it, at twice the pixel
+  // density on other threads.
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.setRenderHint(QPainter::TextAntialiasing);
   const Motion::Millis now = shown_at_;
 
@@ -903,8 +905,10 @@ void TableWindow::draw_cards(QPainter& painter, Motion::Millis now) {
     const QRectF shown(QRectF(r).center().x() - w / 2, r.top(), w, r.height());
     if (flip) {
       CardShadow::draw(painter, shown, scale_);
+      painter.setRenderHint(QPainter::SmoothPixmapTransform);
       painter.drawPixmap(shown, pictures_.card(flip->cell, r.size(), ratio),
                          QRectF(QPointF(0, 0), QSizeF(r.size()) * ratio));
+      painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
       continue;
     }
     painter.drawPixmap(r.topLeft(), shadow_.picture(r.size(), scale_, ratio));
