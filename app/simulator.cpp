@@ -165,9 +165,9 @@ int main(int argc, char** argv) {
   const auto per_second = [wall](double n) { return wall > 0 ? n / wall : 0.0; };
   std::printf(
       "%ld tournaments (%s): %ld knocked out, %ld won, %ld exits, %ld hands; "
-      "%.2f s wall on %u jobs, %.0f tournaments/s, %.0f hands/s; signature %016llx\n",
+      "%.2f s wall on %u job%s, %.0f tournaments/s, %.0f hands/s; signature %016llx\n",
       batch.tournaments, policy_name(batch.policy), knocked_out, won, exits, hands, wall,
-      batch.jobs, per_second(double(batch.tournaments)), per_second(double(hands)),
-      static_cast<unsigned long long>(signature));
+      batch.jobs, batch.jobs == 1 ? "" : "s", per_second(double(batch.tournaments)),
+      per_second(double(hands)), static_cast<unsigned long long>(signature));
   return 0;
 }
