@@ -25,6 +25,7 @@
 #include "windows/hand_log.h"
 #include "windows/sheet_view.h"
 #include "windows/spoken_label.h"
+#include "windows/table_button.h"
 #include "windows/table_reader.h"
 #include "windows/table_style.h"
 
@@ -222,7 +223,7 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
 
   for (Element e : button_elements) {
-    auto* b = new QPushButton(this);
+    auto* b = new TableButton(this);
     b->setObjectName(QString::fromStdString(element_name(e)));
     // The game decides whose turn it is; the toolkit's focus only lets the
     // keyboard reach the buttons (Tab), and Space or Enter press them.
@@ -321,7 +322,7 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
   summary_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   auto view_button = [this](const ViewButton& which, auto action) {
-    auto* b = new QPushButton(this);
+    auto* b = new TableButton(this);
     b->setObjectName(QString::fromLatin1(which.name));
     b->setFocusPolicy(Qt::TabFocus);
     b->setCursor(Qt::PointingHandCursor);
