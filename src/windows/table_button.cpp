@@ -3,13 +3,29 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <cmath>
 
 namespace tarvix::windows {
 
-void TableButton::paintEvent(QPaintEvent*) {
+namespace {
+
+bool whole(qreal device_pixels) { return std::round(device_pixels) == device_pixels; }
+
+}  // namespace
+
+void TableButton::paintEvent(QPaintEvent* event) {
+  const qreal ratio = devicePixelRatioF();
+  const QPointF corner = QPointF(mapTo(window(), QPoint(0, 0))) * ratio;
+  // Only a picture that falls on whole device pixels is copied as it is;
+  // elsewhere (a fractional density) it would be resampled and blur.
+  if (!whole(corner.x()) || !whole(corner.y()) || !whole(width() * ratio) ||
+      !whole(height() * ratio)) {
+    QPushButton::paintEvent(event);
+    return;
+  }
   QStyleOptionButton option;
   initStyleOption(&option);
-  const Ground ground{size(), devicePixelRatioF(), static_cast<int>(option.state),
+  const Ground ground{size(), ratio, static_cast<int>(option.state),
                       static_cast<int>(option.features), styleSheet()};
   if (ground != drawn_ || ground_.isNull()) {
     drawn_ = ground;

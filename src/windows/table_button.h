@@ -3,7 +3,8 @@
 // fills handed to Qt's other threads), and the table repaints the window
 // whole after every change of the game, so the ground is kept as a picture
 // for the button's size, pixel density, style and state, and a frame copies
-// it. The caption and the keyboard's mark are drawn over it as Qt draws them.
+// it wherever it falls on whole device pixels. The caption and the
+// keyboard's mark are drawn over it as Qt draws them.
 #pragma once
 
 #include <QPixmap>
