@@ -25,6 +25,7 @@
 #include "windows/hand_log.h"
 #include "windows/sheet_view.h"
 #include "windows/spoken_label.h"
+#include "windows/table_button.h"
 #include "windows/table_reader.h"
 #include "windows/table_style.h"
 
@@ -222,7 +223,7 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
 
   for (Element e : button_elements) {
-    auto* b = new QPushButton(this);
+    auto* b = new TableButton(this);
     b->setObjectName(QString::fromStdString(element_name(e)));
     // The game decides whose turn it is; the toolkit's focus only lets the
     // keyboard reach the buttons (Tab), and Space or Enter press them.
@@ -321,7 +322,7 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
   summary_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   auto view_button = [this](const ViewButton& which, auto action) {
-    auto* b = new QPushButton(this);
+    auto* b = new TableButton(this);
     b->setObjectName(QString::fromLatin1(which.name));
     b->setFocusPolicy(Qt::TabFocus);
     b->setCursor(Qt::PointingHandCursor);
@@ -947,7 +948,7 @@ void TableWindow::draw_chips(QPainter& painter, Motion::Millis now) {
   for (const Motion::Chip& c : flying) draw_chip(painter, c.index, chip_place(c.index, c.at));
 }
 
-void TableWindow::draw_spot(QPainter& painter, const Spot& spot) {
+void TableWindow::draw_spot(QPainter& painter, const Spot& spot, PlaquePicture& plaque) {
   if (!spot.shown()) return;
   struct Ink {
     int plaque_alpha;  // 0: no plaque
@@ -967,16 +968,14 @@ void TableWindow::draw_spot(QPainter& painter, const Spot& spot) {
     }
   };
   Ink how = ink(spot.look);
-  painter.setPen(Qt::NoPen);
   if (spot.look == Look::opaque) {
     // The message in the game's own colours, on its own ground.
     const ElementState& s = screen_.at(Label24);
-    painter.setBrush(to_qcolor(s.back));
-    painter.drawRect(spot.box);
+    plaque.draw(painter, {spot.box, 0, to_qcolor(s.back)}, devicePixelRatioF());
     how.text = to_qcolor(s.fore);
   } else if (how.plaque_alpha > 0) {
-    painter.setBrush(QColor(0, 0, 0, how.plaque_alpha));
-    painter.drawRoundedRect(spot.box, spot.box.height() / 3, spot.box.height() / 3);
+    plaque.draw(painter, {spot.box, spot.box.height() / 3, QColor(0, 0, 0, how.plaque_alpha)},
+                devicePixelRatioF());
   }
   painter.setFont(spot.font);
   painter.setPen(how.text);
@@ -984,7 +983,9 @@ void TableWindow::draw_spot(QPainter& painter, const Spot& spot) {
 }
 
 void TableWindow::draw_labels(QPainter& painter) {
-  for (const Spot* spot : spots_.texts()) draw_spot(painter, *spot);
+  const std::vector<const Spot*> texts = spots_.texts();
+  plaques_.resize(texts.size());
+  for (std::size_t i = 0; i < texts.size(); ++i) draw_spot(painter, *texts[i], plaques_[i]);
 }
 
 void TableWindow::draw_dealer(QPainter& painter) {

@@ -25,6 +25,7 @@
 #include "windows/card_shadow.h"
 #include "windows/game_speed.h"
 #include "windows/motion.h"
+#include "windows/plaque.h"
 #include "windows/story.h"
 #include "windows/table_layout.h"
 
@@ -145,7 +146,7 @@ class TableWindow : public QWidget {
   QRect card_ground(int slot) const;
   void draw_chip(QPainter& painter, int index, const QRect& r);
   void draw_labels(QPainter& painter);
-  void draw_spot(QPainter& painter, const Spot& spot);
+  void draw_spot(QPainter& painter, const Spot& spot, PlaquePicture& plaque);
   void draw_dealer(QPainter& painter);
 
   GameHost& host_;
@@ -153,6 +154,7 @@ class TableWindow : public QWidget {
   CardPictures pictures_;
   BackdropPicture backdrop_;
   CardShadow shadow_;
+  std::vector<PlaquePicture> plaques_;  // one for each of the spots' texts
   std::optional<int> room_;
 
   double scale_ = 1.0 / 15;
