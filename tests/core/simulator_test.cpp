@@ -1,32 +1,75 @@
-// Whole tournaments on virtual time with the table's rules checked after
-// every event: each must end by a knock-out, a victory or Exit.
+// Whole tournaments on virtual time with the game's rules checked after
+// every event: the behaviour signature's own tournaments, more seeds of
+// every policy, and the rules themselves, which must name what breaks.
 #include "harness/simulator.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include "support/scripted_table.h"
+
 namespace tarvix::harness {
 namespace {
 
-void run_tournaments(Policy policy, int start_playersout) {
-  constexpr int tournaments = 200;
-  int endings = 0;
-  for (std::uint64_t seed = 1; seed <= tournaments; ++seed) {
-    Simulation simulation(seed, policy, 5000, start_playersout);
-    const TournamentResult r = simulation.run();
-    ASSERT_EQ(r.violation, "") << policy_name(policy) << " seed " << seed << " hand "
-                               << r.violation_hand;
-    const std::string ending = ending_text(r);
-    EXPECT_TRUE(ending == "knocked out" || ending == "won" || ending == "exit")
-        << policy_name(policy) << " seed " << seed << ": " << ending;
-    endings += r.ending != Ending::running ? 1 : 0;
-  }
-  EXPECT_EQ(endings, tournaments);
+// A change to the game's behaviour updates tests/behaviour_signature.txt in
+// the same commit (run `tarvix-sim bench` and say so in the commit message).
+TEST(BehaviourSignature, MatchesTheValueKeptInTheRepositoryAndKeepsTheRules) {
+  const BenchResult bench = behaviour_signature();
+  ASSERT_EQ(bench.violation, "");
+  std::ifstream file(TARVIX_SIGNATURE_FILE);
+  std::string kept;
+  file >> kept;
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(bench.signature));
+  EXPECT_EQ(kept, text);
 }
 
-TEST(Simulator, FoldingHumanPlaysCleanTournaments) { run_tournaments(Policy::fold, 0); }
-TEST(Simulator, CallingHumanPlaysCleanTournaments) { run_tournaments(Policy::call, 0); }
-TEST(Simulator, RandomHumanPlaysCleanTournaments) { run_tournaments(Policy::random, 0); }
-TEST(Simulator, SharpHumanPlaysCleanFinalTables) { run_tournaments(Policy::sharp, 975); }
+TEST(Simulator, EveryPolicyKeepsTheRulesPastTheSignaturesSeeds) {
+  // The signature plays seeds 1 to 8, from the start and near the final table.
+  constexpr std::uint64_t first_seed = 9, seeds = 100;
+  constexpr Millis think_time = 5000;
+  for (Policy policy : {Policy::fold, Policy::call, Policy::random, Policy::sharp}) {
+    for (int start_playersout : {0, 975}) {
+      for (std::uint64_t seed = first_seed; seed < first_seed + seeds; ++seed) {
+        const TournamentResult r = Simulation(seed, policy, think_time, start_playersout).run();
+        ASSERT_EQ(r.violation, "") << policy_name(policy) << " from " << start_playersout
+                                   << " seed " << seed << " hand " << r.violation_hand;
+      }
+    }
+  }
+}
+
+TEST(Rules, NameWhatIsBroken) {
+  // Seed 1 tosses the button to seat 5: seats 6 and 7 post the blinds.
+  const std::pair<const char*, std::function<void(Table&, Screen&)>> breaks[] = {
+      {"chips", [](Table& t, Screen&) { t.p(3).prize += 5; }},
+      {"stack label", [](Table&, Screen& s) { s.set_caption(stack_label(2), " 1"); }},
+      {"pot label", [](Table&, Screen& s) { s.set_caption(potlabel, " 1"); }},
+      {"stalled", [](Table& t, Screen&) { t.timer_off(TimerId::roundtimer); }},
+      {"second forced bet",
+       [](Table& t, Screen&) {
+         t.tell(ForcedBet{6, ForcedBetKind::small_blind, 10, 990, 30, false});
+       }},
+      {"turn runs twice",
+       [](Table& t, Screen&) {
+         t.tell(TurnTaken{3, false, 0});
+       }},
+  };
+  for (const auto& [rule, arrange] : breaks) {
+    testing::ScriptedTable t(1);
+    // Behind the window the rules are not the game's first listener.
+    t.game.listen([](const GameEvent&) {});
+    Rules rules(t.game);
+    t.load();
+    t.screen.set_visible(potlabel, true);
+    ASSERT_EQ(rules.violation(), "") << rule;
+    arrange(t.table, t.screen);
+    EXPECT_NE(rules.violation().find(rule), std::string::npos) << rules.violation();
+  }
+}
 
 }  // namespace
 }  // namespace tarvix::harness
