@@ -62,24 +62,22 @@ inline bool deal_next_hand(ScriptedTable& t,
   return true;
 }
 
-// Puts the hand in play on street `street` (0 = third .. 4 = seventh) with
-// no stakes on it yet and no closing seat.
-inline void open_street(Table& table, int street) {
+// Puts the hand in play on street `street` (0 = third .. 4 = seventh), every
+// seat owing `owed` and none staked yet, with `closing` as the street's
+// closing seat, and gives the turn to seat k at the next tick of the turn
+// timer (unless the tick finds a street without stakes or closing seat,
+// which goes to seat 7).
+inline void turn_next(Table& table, int k, int street, Chips owed, int closing = 0) {
   table.postblinds = true;
   table.postflop1 = street >= 1;
   table.postflop2 = street >= 2;
   table.postflop3 = street >= 3;
   table.postflop4 = street >= 4;
-  table.flopshower = table.flopshower1 = table.flopshower2 = table.flopshower3 = table.flopshower4 =
-      0;
+  for (int i = 0; i < 5; ++i) table.closing_seat(i) = i == street ? closing : 0;
   table.raiservalue = 0;
   table.raiser = false;
   table.zero_total_bets();
-}
-
-// Gives the turn to seat k at the next tick of the turn timer (unless the
-// tick finds a street without stakes or closing seat, which goes to seat 7).
-inline void turn_to(Table& table, int k) {
+  table.currentbet = owed;
   table.focuser = Table::seat_before(k);
   table.Command4_Click();
 }
