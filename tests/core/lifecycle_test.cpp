@@ -15,19 +15,9 @@ using testing::ScriptedTable;
 
 struct NextHand : ::testing::Test {
   NextHand() { t.load(); }
-  ScriptedTable t{1, Settings{"me", 0, 0x8000}};
+  ScriptedTable t{1};
   Table& table = t.table;
 };
-
-TEST_F(NextHand, TheButtonMovesOneSeatClockwiseEveryHand) {
-  for (int hand = 0; hand < 8; ++hand) {
-    const int before = table.dealer_seat();
-    ASSERT_TRUE(deal_next_hand(t, [](Table& tb) {
-      for (int s = 2; s <= seats; ++s) tb.p(s).prize = 1000;
-    }));
-    EXPECT_EQ(table.dealer_seat(), Table::seat_after(before));
-  }
-}
 
 TEST(Button, SkipsEmptySeatsAndTheBlindsFollowIt) {
   struct Case {
@@ -40,7 +30,7 @@ TEST(Button, SkipsEmptySeatsAndTheBlindsFollowIt) {
     SCOPED_TRACE("from " + std::to_string(c.dealer));
     ScriptedTable t(1);
     t.load();
-    Table& table = t.table;
+    const Table& table = t.table;
     ASSERT_TRUE(deal_next_hand(t, [&c](Table& tb) {
       tb.renumber_from_dealer(c.dealer);
       for (int s : c.empty) tb.p(s).Active = false;
@@ -80,37 +70,30 @@ TEST_F(NextHand, TheSittingOutDealerPaysAFeeCutToTheStackThatReachesNoPot) {
   }
 }
 
-TEST_F(NextHand, AtTheFinalTableEverySeatAntesAndAShortStackGoesAllIn) {
-  ASSERT_TRUE(deal_next_hand(t, [](Table& tb) {
-    tb.playersout = 995;
-    for (int s = 1; s <= seats; ++s) tb.p(s).prize = 1000;
-    tb.p(4).prize = 6;
-  }));
-  EXPECT_EQ(table.pot, 66);  // six antes of 10 and the 6 chips seat 4 had
-  EXPECT_EQ(table.currentbet, 10);
-  EXPECT_EQ(table.p(4).prize, 0);
-  EXPECT_TRUE(table.p(4).allin);
-  for (int s : {1, 2, 3, 5, 6, 7}) {
-    EXPECT_EQ(table.p(s).prize, 990) << "seat " << s;
-    EXPECT_EQ(table.p(s).totalbet, 0) << "no blinds at the final table";
-  }
-}
-
-TEST_F(NextHand, NoAnteUpToNineHundredNinety) {
-  for (int out : {0, 985, 990, 990}) {
-    SCOPED_TRACE("playersout " + std::to_string(out));
-    ASSERT_TRUE(deal_next_hand(t, [out](Table& tb) {
-      tb.playersout = out;
-      for (int s = 1; s <= seats; ++s) tb.p(s).prize = 1000;
+TEST_F(NextHand, BlindsUpToNineHundredNinetyPlayersOutAndAntesPastIt) {
+  // Seat 4 is the big blind, or antes what it has.
+  struct Case {
+    int playersout, after;
+    Chips seat4, pot;
+  };
+  // From 900 on one player leaves elsewhere per deal, until the final table.
+  const Case cases[] = {
+      {985, 986, 1000, 30}, {989, 990, 1000, 30}, {990, 990, 1000, 30}, {995, 995, 6, 66}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE("playersout " + std::to_string(c.playersout));
+    ASSERT_TRUE(deal_next_hand(t, [&c](Table& tb) {
       tb.renumber_from_dealer(1);
+      tb.playersout = c.playersout;
+      for (int s = 1; s <= seats; ++s) tb.p(s).prize = s == 4 ? c.seat4 : 1000;
     }));
-    EXPECT_EQ(table.pot, 30);  // the blinds alone
-    EXPECT_EQ(table.p(3).totalbet, 10);
-    EXPECT_EQ(table.p(4).totalbet, 20);
-    // With nobody broke the final table changes nothing.
-    if (out == 990) {
-      EXPECT_EQ(table.playersout, 990);
-    }
+    EXPECT_EQ(table.pot, c.pot);
+    const bool antes = c.after > final_table;
+    EXPECT_EQ(table.playersout, c.after);
+    EXPECT_EQ(table.currentbet, antes ? 10 : 20);
+    EXPECT_EQ(table.p(3).totalbet, antes ? 0 : 10);
+    EXPECT_EQ(table.p(4).totalbet, antes ? 0 : 20);
+    EXPECT_EQ(table.p(4).allin, c.seat4 < 10);
+    EXPECT_EQ(table.p(5).prize, antes ? 990 : 1000);
   }
 }
 
@@ -122,17 +105,14 @@ TEST_F(NextHand, EveryStreetFlagAndClosingSeatStartsAgain) {
     tb.raiser = true;
     tb.raiservalue = 3;
     for (int s = 1; s <= seats; ++s) {
-      tb.p(s).fold = true;
-      tb.p(s).allin = true;
+      tb.p(s).fold = tb.p(s).allin = true;
       tb.p(s).prize = 1000;
     }
   }));
-  EXPECT_FALSE(table.gameover);
+  EXPECT_FALSE(table.gameover || table.raiser || table.raiservalue != 0);
   EXPECT_FALSE(table.postblinds || table.postflop1 || table.postflop2 || table.postflop3 ||
                table.postflop4);
   for (int i = 0; i < 5; ++i) EXPECT_EQ(table.closing_seat(i), 0) << "street " << i;
-  EXPECT_FALSE(table.raiser);
-  EXPECT_EQ(table.raiservalue, 0);
   for (int s = 1; s <= seats; ++s) {
     EXPECT_FALSE(table.p(s).fold || table.p(s).allin) << "seat " << s;
     // Third street: the first three cards of every seat, nothing more.
