@@ -1,4 +1,4 @@
-// The amount box: what any text is worth, and what Bet It stakes for it.
+// The amount box: what Bet It stakes for any text typed into it.
 #include "betting/amount.h"
 
 #include <gtest/gtest.h>
@@ -13,26 +13,9 @@ namespace {
 const std::string forty_digits = "1234567890123456789012345678901234567890";
 const std::string non_ascii = "\xc3\xa9\xe2\x82\xac";  // e acute, euro sign
 
-TEST(AmountText, ValueIsThatOfTheLeadingNumberAndNumericOnlyWhenWhole) {
-  struct Case {
-    std::string text;
-    double value;
-    bool numeric;
-  };
-  const Case cases[] = {
-      {"", 0, false},     {"abc", 0, false},    {"-50", -50, true},    {"40.5", 40.5, true},
-      {" 60 ", 60, true}, {"12abc", 12, false}, {non_ascii, 0, false}, {".", 0, false},
-      {"-", 0, false},    {"0", 0, true},       {"1e-999", 0, true},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(numeric_value(c.text), c.value) << "'" << c.text << "'";
-    EXPECT_EQ(is_numeric(c.text), c.numeric) << "'" << c.text << "'";
-  }
+TEST(AmountText, IsNeverANumberThatCannotBeCompared) {
   EXPECT_NEAR(numeric_value(forty_digits), 1.2345678901234568e39, 1e25);
-  EXPECT_TRUE(is_numeric(forty_digits));
-  // Far past any stack, and never a NaN.
   EXPECT_GE(numeric_value("1e999"), 1e300);
-  EXPECT_TRUE(is_numeric("1e999"));
   EXPECT_FALSE(std::isnan(numeric_value("0e999")));
 }
 
@@ -41,13 +24,17 @@ TEST(BetIt, StakesTheCallPlusTheRoundedAmountCutToTheStack) {
     std::string text;
     Chips prize, stake;  // -1: refused, the turn stays open
   };
-  // The human owes 20 on third street, with the Raise at 40.
+  // The human owes 20 on third street, with the Raise at 40: the box must
+  // hold 40 at least.
   const Case cases[] = {
-      {"", 1000, -1},        {"abc", 1000, -1},          {"-50", 1000, -1},
-      {non_ascii, 1000, -1}, {"12abc", 1000, -1},        {"39.9", 1000, -1},
-      {" 60 ", 1000, 80},    {"40.5", 1000, 60},         {"41.5", 1000, 62},  // halves to even
-      {"1e999", 1000, 1000}, {forty_digits, 1000, 1000}, {"100", 50, 50},
-      {"50abc", 1000, 20},  // accepted, but no number: only calls
+      {"", 1000, -1},        {"abc", 1000, -1},
+      {"-50", 1000, -1},     {non_ascii, 1000, -1},
+      {"12abc", 1000, -1},   {"39.9", 1000, -1},
+      {".", 1000, -1},       {"-", 1000, -1},
+      {"1e-999", 1000, -1},  {" 60 ", 1000, 80},
+      {"40.5", 1000, 60},    {"41.5", 1000, 62},  // halves to even
+      {"1e999", 1000, 1000}, {forty_digits, 1000, 1000},
+      {"100", 50, 50},       {"50abc", 1000, 20},  // accepted, but no number: only calls
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("'" + c.text + "'");
