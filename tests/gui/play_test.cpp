@@ -37,6 +37,18 @@ struct Played : ::testing::Test {
       if (window->button(e)->isVisible()) return false;
     return !window->amount_box()->isVisible();
   }
+  // Everything in at every turn, until `until` holds or the game has ended.
+  template <typename Until>
+  void all_in(Until until) {
+    for (int guard = 0; guard < 200000 && !game.table().ended() && !until(); ++guard) {
+      if (game.human_turn_open()) {
+        type_in_box(QStringLiteral("100000"));
+        QTest::keyClick(window->amount_box(), Qt::Key_Return);
+      } else if (!game.step()) {
+        return;
+      }
+    }
+  }
   player& human_seat() { return game.table().p(1); }
   Chips raise_caption() const {
     return game.screen().caption(Command6).empty() ? 0
@@ -78,7 +90,7 @@ TEST_F(Played, TheBetPanelShowsAtTheHumansTurnAsTheModelSays) {
   EXPECT_LT(next.pixelColor((clear * next.devicePixelRatio()).toPoint()).green(), 100);
 }
 
-TEST_F(Played, AnOpaqueMessageIsDrawnInTheModelsColours) {
+TEST_F(Played, AnOpaqueMessageAndThePotAreDrawnAsTheModelSays) {
   // As the end of the tournament shows it: red back, yellow text, 14 points.
   Screen& screen = game.game().screen();
   screen.set_caption(Label24, "Congratulations You Won The Tournament");
@@ -98,6 +110,14 @@ TEST_F(Played, AnOpaqueMessageIsDrawnInTheModelsColours) {
   }
   EXPECT_GT(red, 20);
   EXPECT_GT(yellow, 3);
+
+  // The pot's figure is drawn where the layout puts it.
+  screen.set_caption(potlabel, " 1082");
+  screen.set_visible(potlabel, true);
+  const QRect pot = window->spots().pot.box.toAlignedRect();
+  const QImage with_pot = window->grab(pot).toImage();
+  screen.set_visible(potlabel, false);
+  EXPECT_NE(window->grab(pot).toImage(), with_pot);
 }
 
 TEST_F(Played, CallOrCheckThenRaiseThenBetItStakeWhatTheButtonsSay) {
@@ -209,19 +229,14 @@ TEST_F(Played, ExitDuringAHandAsksFirstThenClosesEveryWindow) {
 
 TEST_F(Played, TheProgramClosesByItselfWhenTheTournamentIsOver) {
   QSignalSpy finished(&game.program, &windows::Program::finished);
-  // Everything in at every turn: the tournament is soon over for the human.
+  // Everything in: the tournament is soon over for the human.
   bool message = false, summary = false;
-  for (int guard = 0; guard < 200000 && !game.table().ended(); ++guard) {
+  all_in([&] {
     message = message || game.screen().visible(Label24);
     // How the player did, over the table during the pause.
     summary = summary || !window->summary()->isHidden();
-    if (game.human_turn_open()) {
-      type_in_box(QStringLiteral("100000"));
-      QTest::keyClick(window->amount_box(), Qt::Key_Return);
-    } else if (!game.step()) {
-      break;
-    }
-  }
+    return false;
+  });
   ASSERT_TRUE(game.table().ended());
   EXPECT_EQ(game.table().ending, Ending::tournament_over);
   EXPECT_NE(game.table().finish, Finish::none);
@@ -230,6 +245,16 @@ TEST_F(Played, TheProgramClosesByItselfWhenTheTournamentIsOver) {
   EXPECT_TRUE(window->summary()->lines().at(1).spoken().endsWith(" of 1000"));
   EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
   EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Played, ClosingTheWindowOnceTheTournamentIsDecidedLeavesWithoutAsking) {
+  QSignalSpy finished(&game.program, &windows::Program::finished);
+  all_in([&] { return game.game().finish() != Finish::none; });
+  ASSERT_FALSE(game.table().ended());
+  window->close();
+  EXPECT_EQ(window->leave_question(), nullptr);
+  EXPECT_EQ(game.table().ending, Ending::exit_button);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
 }
 
 TEST_F(Played, ThePotSlidesToTheWinnerAndHiddenCardsTurnOver) {
