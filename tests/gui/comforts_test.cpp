@@ -72,15 +72,6 @@ TEST_F(Comforts, CallOrCheckThenRaiseThenFoldFromTheKeyboard) {
   EXPECT_FALSE(shown(Command8));
 }
 
-TEST_F(Comforts, OutsideTheTurnTheLettersChangeNothing) {
-  ASSERT_FALSE(game.human_turn_open());
-  const Chips before = human_seat().prize;
-  for (Qt::Key k : {Qt::Key_C, Qt::Key_K, Qt::Key_R, Qt::Key_F, Qt::Key_B}) key(k);
-  EXPECT_EQ(human_seat().prize, before);
-  EXPECT_FALSE(human_seat().fold);
-  EXPECT_FALSE(window->amount_box()->hasFocus());
-}
-
 TEST_F(Comforts, BGoesIntoTheAmountBoxWhereLettersAreTypedAndEnterBets) {
   ASSERT_TRUE(game.run_to_human_turn());
   window->setFocus();
