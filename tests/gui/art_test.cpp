@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <algorithm>
 #include <set>
 
 #include "windows/art/drawing.h"
 #include "windows/card_pictures.h"
+#include "windows/plaque.h"
 
 namespace {
 
@@ -145,3 +147,27 @@ TEST(Pictures, IconIsSquareWithTransparentSurround) {
 }
 
 }  // namespace
+
+// A plaque kept as a picture must look exactly as the fill it stands for,
+// at a place between device pixels too.
+TEST(Pictures, KeptPlaquesLookAsIfDrawnDirectly) {
+  for (const qreal ratio : {1.0, 2.0})
+    for (const QRectF place : {QRectF(10, 10, 80, 24), QRectF(10.3, 11.7, 80.4, 23.5)}) {
+      const tarvix::windows::Plaque plaque{place, place.height() / 3, QColor(0, 0, 0, 150)};
+      QImage kept(QSize(120, 50) * ratio, QImage::Format_RGB32);
+      kept.setDevicePixelRatio(ratio);
+      kept.fill(QColor(0x20, 0x60, 0x20));
+      QImage direct = kept;
+      tarvix::windows::PlaquePicture picture;
+      QPainter on_kept(&kept);
+      picture.draw(on_kept, plaque, ratio);
+      QPainter on_direct(&direct);
+      on_direct.setRenderHint(QPainter::Antialiasing);
+      on_direct.setPen(Qt::NoPen);
+      on_direct.setBrush(plaque.colour);
+      on_direct.drawRoundedRect(place, plaque.corner, plaque.corner);
+      on_kept.end();
+      on_direct.end();
+      EXPECT_EQ(kept, direct) << ratio << " at " << place.x();
+    }
+}
