@@ -68,8 +68,10 @@ struct Batch {
 class Runner {
  public:
   explicit Runner(const Batch& batch) : batch_(batch), results_(std::size_t(batch.tournaments)) {
-    const unsigned threads = std::max(1u, std::min<unsigned>(batch.jobs, batch.tournaments));
-    for (unsigned i = 0; i < threads; ++i) workers_.emplace_back([this] { work(); });
+    // One job plays on the calling thread: no hand-over, no wake-up per tournament.
+    const unsigned threads = std::min<unsigned>(batch.jobs, batch.tournaments);
+    if (threads > 1)
+      for (unsigned i = 0; i < threads; ++i) workers_.emplace_back([this] { work(); });
   }
   ~Runner() {
     stop_ = true;
@@ -78,6 +80,7 @@ class Runner {
 
   // The result of tournament n (0-based), once it has been played.
   TournamentResult take(long n) {
+    if (workers_.empty()) return play(n);
     std::unique_lock lock(mutex_);
     auto& slot = results_[std::size_t(n)];
     ready_.wait(lock, [&slot] { return slot.has_value(); });
@@ -89,13 +92,17 @@ class Runner {
  private:
   void work() {
     for (long n = next_++; n < batch_.tournaments && !stop_; n = next_++) {
-      Simulation simulation(batch_.seed + std::uint64_t(n), batch_.policy, batch_.think,
-                            batch_.start_playersout);
-      TournamentResult result = simulation.run();
+      TournamentResult result = play(n);
       const std::lock_guard lock(mutex_);
       results_[std::size_t(n)] = std::move(result);
       ready_.notify_all();
     }
+  }
+
+  TournamentResult play(long n) const {
+    return Simulation(batch_.seed + std::uint64_t(n), batch_.policy, batch_.think,
+                      batch_.start_playersout)
+        .run();
   }
 
   const Batch batch_;

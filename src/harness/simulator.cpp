@@ -1,5 +1,7 @@
 #include "harness/simulator.h"
 
+#include <array>
+
 #include "harness/driver.h"
 #include "model/table.h"
 
@@ -34,12 +36,24 @@ Simulation::Simulation(std::uint64_t seed, Policy policy, Millis think_time, int
   result_.signature = fnv_offset;
 }
 
+// fnv_prime to the powers 0 to 8.
+constexpr std::array<std::uint64_t, 9> fnv_prime_powers = [] {
+  std::array<std::uint64_t, 9> powers{1};
+  for (std::size_t k = 1; k < powers.size(); ++k) powers[k] = powers[k - 1] * fnv_prime;
+  return powers;
+}();
+
 void Simulation::mix(std::uint64_t value) {
-  // FNV-1a over the value's bytes.
-  for (int i = 0; i < 8; ++i) {
-    result_.signature ^= (value >> (8 * i)) & 0xff;
+  // FNV-1a over the value's eight bytes, lowest first. A zero byte only
+  // multiplies by the prime, so the zero bytes above the highest set one
+  // are a single multiplication by a power of it.
+  std::size_t bytes = 0;
+  for (std::uint64_t rest = value; rest != 0; rest >>= 8) {
+    result_.signature ^= rest & 0xff;
     result_.signature *= fnv_prime;
+    ++bytes;
   }
+  result_.signature *= fnv_prime_powers[8 - bytes];
 }
 
 void Simulation::broke(std::string rule) {
