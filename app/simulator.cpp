@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
   for (long n = 0; n < batch.tournaments; ++n) {
     const TournamentResult r = runner.take(n);
     hands += r.hands;
-    signature = signature * 0x100000001b3ULL ^ r.signature;
+    signature = signature * fnv_prime ^ r.signature;
     if (!r.violation.empty()) {
       std::printf("seed %llu hand %d: VIOLATION %s\n", static_cast<unsigned long long>(r.seed),
                   r.violation_hand, r.violation.c_str());

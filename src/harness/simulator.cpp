@@ -14,7 +14,6 @@ constexpr long events_per_hand_bound = 20000;
 constexpr Millis game_time_per_hand_bound = 4 * game_hour;  // besides the human's thinking
 
 constexpr std::uint64_t fnv_offset = 0xcbf29ce484222325ULL;
-constexpr std::uint64_t fnv_prime = 0x100000001b3ULL;
 
 }  // namespace
 

@@ -11,6 +11,9 @@
 
 namespace tarvix::harness {
 
+// The FNV-1a prime: the signatures hash by it, and so do the batches of them.
+constexpr std::uint64_t fnv_prime = 0x100000001b3ULL;
+
 struct TournamentResult {
   std::uint64_t seed = 0;
   int hands = 0;
