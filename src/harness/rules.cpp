@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "model/table.h"
 #include "model/text.h"
 
 namespace tarvix::harness {
@@ -56,22 +55,33 @@ void Rules::heard_forced_bet(const ForcedBet& bet) {
           std::to_string(due));
 }
 
-std::string Rules::state_violation() const {
+bool Rules::shows_number(Checked& checked, Element e, Chips value) {
+  const Screen& screen = game_.screen();
+  const std::uint32_t revision = screen.revision(e);
+  if (checked.valid && checked.revision == revision && checked.value == value) return true;
+  if (!is_number_text(screen.caption(e), value)) return false;
+  checked = {true, revision, value};
+  return true;
+}
+
+std::string Rules::state_violation() {
   const Table& t = game_.table();
   if (std::string broken = t.broken_books(); !broken.empty()) return broken;
   const Screen& screen = game_.screen();
   for (int s = 1; s <= seats; ++s) {
     const player& q = t.p(s);
+    if (!q.Active) continue;
+    auto& checked = stacks_checked_[static_cast<std::size_t>(s)];
     const std::string& label = screen.caption(stack_label(s));
-    if (q.Active && !is_number_text(label, q.prize) && !(q.prize < 1 && label == "All in"))
+    if (!shows_number(checked, stack_label(s), q.prize) && !(q.prize < 1 && label == "All in"))
       return seat_text(s) + ": stack label '" + label + "' for " + std::to_string(q.prize);
   }
-  if (screen.visible(potlabel) && !t.gameover && !is_number_text(screen.caption(potlabel), t.pot))
+  if (screen.visible(potlabel) && !t.gameover && !shows_number(pot_checked_, potlabel, t.pot))
     return "pot label '" + screen.caption(potlabel) + "' for " + std::to_string(t.pot);
   if (t.control_shown(Command6) && !t.ended()) {
     const Chips call = t.amount_to_call();
-    if (!is_number_text(screen.caption(Command5), call) ||
-        !is_number_text(screen.caption(Command6), call + 2 * t.limits))
+    if (!shows_number(call_checked_, Command5, call) ||
+        !shows_number(raise_checked_, Command6, call + 2 * t.limits))
       return "bet panel captions '" + screen.caption(Command5) + "', '" + screen.caption(Command6) +
              "' for a call of " + std::to_string(call);
   }

@@ -4,11 +4,14 @@
 // forced bets and the turns. A broken rule names itself.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "model/game.h"
+#include "model/table.h"
 
 namespace tarvix::harness {
 
@@ -25,7 +28,17 @@ class Rules {
   void heard(const GameEvent& event);
   void heard_forced_bet(const ForcedBet& bet);
   void broke(std::string rule);
-  std::string state_violation() const;
+  std::string state_violation();
+
+  // A figure on the screen last found right: while neither the element
+  // changes nor the figure it must show, it is still right, so the checks
+  // after every event look only at what changed.
+  struct Checked {
+    bool valid = false;
+    std::uint32_t revision = 0;
+    Chips value = 0;
+  };
+  bool shows_number(Checked& checked, Element e, Chips value);
 
   const Game& game_;
   std::string broken_;  // the first rule the events broke
@@ -34,6 +47,8 @@ class Rules {
   std::vector<int> posted_;
   using Pass = std::tuple<int, bool, long>;
   std::vector<Pass> passed_;
+  std::array<Checked, seats + 1> stacks_checked_{};  // by seat
+  Checked pot_checked_, call_checked_, raise_checked_;
 };
 
 }  // namespace tarvix::harness

@@ -30,13 +30,14 @@ std::string caption_at_load(Element e) {
   return design_caption(e);
 }
 
-}  // namespace
+using Elements = std::array<ElementState, element_count>;
 
-Screen::Screen() {
+Elements elements_at_load() {
+  Elements elements{};
   for (int i = 0; i < element_count; ++i) {
     const auto e = static_cast<Element>(i);
     if (is_chip(e) && array_index(e) >= 42 && array_index(e) < 60) continue;
-    ElementState& s = state(e);
+    ElementState& s = elements[static_cast<std::size_t>(i)];
     const Rect r = design_rect(e);
     s.left = r.left;
     s.top = r.top;
@@ -47,6 +48,15 @@ Screen::Screen() {
     if (kind_of(e) == ElementKind::seat_light) s.back = dark;
     if (e >= Shape7 && e <= Shape11) s.fill = dark;
   }
+  return elements;
+}
+
+}  // namespace
+
+// Laid out once and copied: every simulated tournament starts a screen.
+Screen::Screen() {
+  static const Elements at_load = elements_at_load();
+  elements_ = at_load;
 }
 
 void Screen::set_visible(Element e, bool visible) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -41,6 +42,9 @@ class Screen : public Display {
   const ElementState& at(Element e) const { return elements_[static_cast<std::size_t>(e)]; }
   const std::string& caption(Element e) const { return at(e).caption; }
   int picture(Element e) const { return at(e).picture; }
+  // Counts the element's changes: a reader that checks what an element
+  // shows need not look again while the count stands.
+  std::uint32_t revision(Element e) const { return revisions_[static_cast<std::size_t>(e)]; }
 
   // Called after every change with the element changed; the Qt window uses
   // it to repaint only what moved.
@@ -49,10 +53,12 @@ class Screen : public Display {
  private:
   ElementState& state(Element e) { return elements_[static_cast<std::size_t>(e)]; }
   void changed(Element e) {
+    ++revisions_[static_cast<std::size_t>(e)];
     if (on_change) on_change(e);
   }
 
   std::array<ElementState, element_count> elements_{};
+  std::array<std::uint32_t, element_count> revisions_{};
 };
 
 }  // namespace tarvix
