@@ -6,19 +6,13 @@
 #include <QRegion>
 #include <algorithm>
 
+#include "windows/art/drawing.h"
 #include "windows/card_pictures.h"
 #include "windows/table_style.h"
 
 namespace tarvix::windows {
 
 namespace {
-
-void draw_room(QPainter& painter, const Backdrop::Ground& b, CardPictures& pictures) {
-  // The room fills the whole window, cropped rather than stretched; the
-  // table keeps its proportions in the middle of it.
-  painter.fillRect(QRect(QPoint(0, 0), b.size), QColor(0x10, 0x10, 0x10));
-  painter.drawPixmap(0, 0, pictures.room(b.room, b.size, b.ratio));
-}
 
 void draw_table(QPainter& painter, const Backdrop::Ground& b) {
   if (!b.table) return;
@@ -93,9 +87,23 @@ void draw_lights(QPainter& painter, const Backdrop& b) {
   }
 }
 
+void draw_shapes(QPainter& painter, const Backdrop& b) {
+  draw_panels(painter, b);
+  draw_plates(painter, b);
+  draw_lights(painter, b);
+}
+
 // How far a shape's outline or glow reaches out of its place, in twips; a
 // pixel more is kept for anti-aliasing.
 constexpr double shape_reach = 60;
+
+// The smallest rectangle of whole device pixels holding a place and what a
+// shape there reaches.
+QRect device_rect(const QRectF& place, const Backdrop::Ground& ground) {
+  const double reach = shape_reach * ground.scale + 1;
+  const QRectF around = place.adjusted(-reach, -reach, reach, reach);
+  return QRectF(around.topLeft() * ground.ratio, around.size() * ground.ratio).toAlignedRect();
+}
 
 QRectF place_of(const QRectF& place) { return place; }
 QRectF place_of(const Backdrop::Shape& shape) { return shape.place; }
@@ -104,49 +112,104 @@ QRectF place_of(const Backdrop::Shape& shape) { return shape.place; }
 // picture is drawn again.
 template <typename Item>
 void add_changes(QRegion& region, const std::vector<Item>& was, const std::vector<Item>& now,
-                 double reach) {
-  auto add_missing = [&region, reach](const std::vector<Item>& from, const std::vector<Item>& in) {
+                 const Backdrop::Ground& ground) {
+  auto add_missing = [&](const std::vector<Item>& from, const std::vector<Item>& in) {
     for (const Item& item : from)
       if (std::find(in.begin(), in.end(), item) == in.end())
-        region += place_of(item).adjusted(-reach, -reach, reach, reach).toAlignedRect();
+        region += device_rect(place_of(item), ground);
   };
   add_missing(was, now);
   add_missing(now, was);
 }
 
+// A painter over the picture's own device pixels; the shapes are drawn in
+// the window's coordinates once it is scaled.
+class DevicePainter {
+ public:
+  DevicePainter(QPixmap& picture, qreal ratio) : picture_(picture), ratio_(ratio) {
+    picture_.setDevicePixelRatio(1);
+    painter_.begin(&picture_);
+  }
+  ~DevicePainter() {
+    painter_.end();
+    picture_.setDevicePixelRatio(ratio_);
+  }
+  DevicePainter(const DevicePainter&) = delete;
+  DevicePainter& operator=(const DevicePainter&) = delete;
+  QPainter& operator*() { return painter_; }
+  QPainter* operator->() { return &painter_; }
+  // From here on in the window's coordinates, inside the table's design.
+  void to_window(const Backdrop::Ground& ground) {
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.scale(ratio_, ratio_);
+    painter_.setClipRect(ground.design, Qt::IntersectClip);
+  }
+
+ private:
+  QPixmap& picture_;
+  qreal ratio_;
+  QPainter painter_;
+};
+
 }  // namespace
 
-const QPixmap& BackdropPicture::picture(const Backdrop& backdrop, CardPictures& pictures) {
+const QPixmap& BackdropPicture::picture(const Backdrop& backdrop) {
   if (backdrop == drawn_ && !picture_.isNull()) return picture_;
-  const Backdrop::Ground& ground = backdrop.ground;
-  std::optional<QRegion> where;  // everywhere, unless only the shapes changed
-  if (ground == drawn_.ground && !picture_.isNull()) {
-    where = QRegion();
-    const double reach = shape_reach * ground.scale + 1;
-    add_changes(*where, drawn_.panels, backdrop.panels, reach);
-    add_changes(*where, drawn_.plates, backdrop.plates, reach);
-    add_changes(*where, drawn_.lights, backdrop.lights, reach);
-  } else {
-    // The old picture goes before the new one is made: never both at once.
-    picture_ = QPixmap();
-    if (!ground.size.isEmpty()) {
-      picture_ = QPixmap((QSizeF(ground.size) * ground.ratio).toSize());
-      picture_.setDevicePixelRatio(ground.ratio);
-    }
+  const bool same_ground = backdrop.ground == drawn_.ground && !picture_.isNull();
+  QRegion where;
+  if (same_ground) {
+    add_changes(where, drawn_.panels, backdrop.panels, backdrop.ground);
+    add_changes(where, drawn_.plates, backdrop.plates, backdrop.ground);
+    add_changes(where, drawn_.lights, backdrop.lights, backdrop.ground);
   }
   drawn_ = backdrop;
-  if (picture_.isNull()) return picture_;
-
-  QPainter painter(&picture_);
-  painter.setRenderHint(QPainter::Antialiasing);
-  if (where) painter.setClipRegion(*where);
-  draw_room(painter, ground, pictures);
-  painter.setClipRect(ground.design, Qt::IntersectClip);
-  draw_table(painter, ground);
-  draw_panels(painter, backdrop);
-  draw_plates(painter, backdrop);
-  draw_lights(painter, backdrop);
+  // A shape somewhere the ground was not kept needs the room drawn again.
+  if (same_ground && where.subtracted(kept_).isEmpty())
+    draw_again(backdrop, where);
+  else
+    draw_whole(backdrop);
   return picture_;
+}
+
+void BackdropPicture::draw_whole(const Backdrop& backdrop) {
+  const Backdrop::Ground& ground = backdrop.ground;
+  const QSize device = (QSizeF(ground.size) * ground.ratio).toSize();
+  // The old pictures go before the new ones are made: never both at once.
+  ground_kept_.clear();
+  kept_ = QRegion();
+  if (picture_.isNull() || picture_.size() != device) {
+    picture_ = QPixmap();
+    if (device.isEmpty()) return;
+    picture_ = QPixmap(device);
+  }
+  {
+    // The room fills the whole window, cropped rather than stretched; the
+    // table keeps its proportions in the middle of it.
+    DevicePainter painter(picture_, ground.ratio);
+    art::paint_room(*painter, room_of(ground.room), device);
+    painter.to_window(ground);
+    draw_table(*painter, ground);
+  }
+  for (const QRectF& place : ground.shape_places) kept_ += device_rect(place, ground);
+  kept_ &= QRect(QPoint(0, 0), device);
+  for (const QRect& place : kept_) {
+    QPixmap piece = picture_.copy(place);
+    piece.setDevicePixelRatio(1);  // copied back pixel for pixel
+    ground_kept_.push_back({place, std::move(piece)});
+  }
+
+  DevicePainter painter(picture_, ground.ratio);
+  painter.to_window(ground);
+  draw_shapes(*painter, backdrop);
+}
+
+void BackdropPicture::draw_again(const Backdrop& backdrop, const QRegion& where) {
+  DevicePainter painter(picture_, backdrop.ground.ratio);
+  painter->setClipRegion(where);
+  for (const Patch& patch : ground_kept_)
+    if (where.intersects(patch.place)) painter->drawPixmap(patch.place.topLeft(), patch.picture);
+  painter.to_window(backdrop.ground);
+  draw_shapes(*painter, backdrop);
 }
 
 }  // namespace tarvix::windows

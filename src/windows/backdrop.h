@@ -5,19 +5,20 @@
 // When the window's size or pixel density, the room or the table top change,
 // the picture is drawn anew; when a panel shows or hides, a plate and its
 // light change colour as the turn moves, or a light moves beside a stack that
-// changed its width, it is drawn again only where they were and are.
+// changed its width, it is drawn again only where they were and are, over
+// the room and table kept from the last whole drawing for just those places:
+// no second picture of the whole room is held.
 #pragma once
 
 #include <QColor>
 #include <QPixmap>
 #include <QRectF>
+#include <QRegion>
 #include <QSize>
 #include <optional>
 #include <vector>
 
 namespace tarvix::windows {
-
-class CardPictures;
 
 // What the backdrop shows, in the window's coordinates. Everything its
 // drawing reads is here, so that a picture differs only if this does.
@@ -35,6 +36,9 @@ struct Backdrop {
     QRectF design;               // the table's design area: nothing but the room leaves it
     double scale = 1;            // pixels per twip, for the widths of the lines
     std::optional<Shape> table;  // the felt in the table top's colour
+    // Every place a panel or a plate may take, shown or not; the lights
+    // stay on their plates.
+    std::vector<QRectF> shape_places;
     bool operator==(const Ground&) const = default;
   };
 
@@ -50,11 +54,22 @@ class BackdropPicture {
  public:
   // The backdrop at device resolution, drawn again where it differs from
   // the one drawn last.
-  const QPixmap& picture(const Backdrop& backdrop, CardPictures& pictures);
+  const QPixmap& picture(const Backdrop& backdrop);
 
  private:
+  void draw_whole(const Backdrop& backdrop);
+  void draw_again(const Backdrop& backdrop, const QRegion& where);
+
+  // A piece of the room and the table, without the shapes, in device pixels.
+  struct Patch {
+    QRect place;
+    QPixmap picture;
+  };
+
   Backdrop drawn_;
   QPixmap picture_;
+  std::vector<Patch> ground_kept_;
+  QRegion kept_;  // where ground_kept_ covers, in device pixels
 };
 
 }  // namespace tarvix::windows

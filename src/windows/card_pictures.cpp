@@ -8,8 +8,6 @@
 
 namespace tarvix::windows {
 
-namespace {
-
 art::Room room_of(std::optional<int> resource) {
   switch (resource.value_or(0)) {
     case 102: return art::Room::wood;
@@ -18,8 +16,6 @@ art::Room room_of(std::optional<int> resource) {
     default: return art::Room::plain;
   }
 }
-
-}  // namespace
 
 template <typename Source>
 QPixmap CardPictures::cached(const QString& name, QSize size, qreal ratio, Source source) {

@@ -11,7 +11,12 @@
 #include <QString>
 #include <optional>
 
+#include "windows/art/drawing.h"
+
 namespace tarvix::windows {
+
+// The room of picture 102, 103 or 104, or the table's own background for none.
+art::Room room_of(std::optional<int> resource);
 
 class CardPictures {
  public:

@@ -859,7 +859,7 @@ void TableWindow::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::TextAntialiasing);
   const Motion::Millis now = shown_at_;
 
-  painter.drawPixmap(0, 0, backdrop_.picture(backdrop(), pictures_));
+  painter.drawPixmap(0, 0, backdrop_.picture(backdrop()));
   painter.save();
   painter.setClipRect(to_view({0, 0, design_width, design_height}));
   draw_cards(painter, now);
@@ -878,10 +878,13 @@ Backdrop TableWindow::backdrop() const {
   b.ground.scale = scale_;
   if (screen_.visible(Shape1))
     b.ground.table = {view_rect(Shape1), to_qcolor(screen_.at(Shape1).fill)};
-  for (Element e : {Shape13, Shape12})
+  for (Element e : {Shape13, Shape12}) {
+    b.ground.shape_places.push_back(view_rect(e));
     if (screen_.visible(e)) b.panels.push_back(view_rect(e));
+  }
   for (int s = 1; s <= table_seats; ++s) {
     const Element plate = seat_plate(s);
+    b.ground.shape_places.push_back(view_rect(plate));
     if (screen_.visible(plate))
       b.plates.push_back({view_rect(plate), to_qcolor(screen_.at(plate).fill)});
     // Beside the stack, where the layout keeps it clear of every text.

@@ -11,6 +11,7 @@
 #include <set>
 
 #include "windows/art/drawing.h"
+#include "windows/backdrop.h"
 #include "windows/card_pictures.h"
 #include "windows/plaque.h"
 
@@ -170,4 +171,37 @@ TEST(Pictures, KeptPlaquesLookAsIfDrawnDirectly) {
       on_direct.end();
       EXPECT_EQ(kept, direct) << ratio << " at " << place.x();
     }
+}
+
+// Drawn again only where its shapes changed, over the room and table it kept
+// for their places, a backdrop must look exactly as one drawn whole; so must
+// one whose shapes left a place where nothing was kept.
+TEST(Pictures, ABackdropDrawnAgainInPlacesLooksAsIfDrawnWhole) {
+  using tarvix::windows::Backdrop;
+  const QColor dark(0x80, 0x80, 0x80), lit(0xff, 0xff, 0x40);
+  const QRectF plate(20.5, 20, 60, 30), panel(100, 150.25, 80, 30);
+  for (const qreal ratio : {1.0, 1.5, 2.0}) {
+    Backdrop was;
+    was.ground = {QSize(300, 200),
+                  ratio,
+                  102,
+                  QRectF(10, 10, 280, 180),
+                  0.02,
+                  Backdrop::Shape{QRectF(40, 40, 220, 120), QColor(0x20, 0x70, 0x30)},
+                  {plate, panel}};
+    was.plates = {{plate, dark}};
+    was.lights = {{QRectF(25, 25, 8, 8), dark}};
+    Backdrop turned = was;  // a turn: the plate and its light lit, the panel shown
+    turned.plates = {{plate, lit}};
+    turned.lights = {{QRectF(27.5, 25, 8, 8), lit}};
+    turned.panels = {panel};
+    Backdrop strayed = turned;  // a light where no ground was kept
+    strayed.lights.push_back({QRectF(200, 30, 8, 8), lit});
+    for (const auto& [before, after] : {std::pair{was, turned}, std::pair{strayed, turned}}) {
+      tarvix::windows::BackdropPicture stepped, whole;
+      stepped.picture(before);
+      EXPECT_EQ(stepped.picture(after).toImage(), whole.picture(after).toImage()) << ratio;
+      EXPECT_EQ(stepped.picture(after).devicePixelRatio(), ratio);
+    }
+  }
 }

@@ -41,6 +41,9 @@ enum class Room { wood, carpet, velvet, plain };
 // The room designed at 2048 x 1536 units, scaled to cover the size in
 // pixels: its middle is kept and whatever overflows is cut off.
 QImage draw_room(Room room, QSize size);
+// The same, painted by a painter without a transform over its device's
+// pixels (0, 0) to size, inside whatever clip it has.
+void paint_room(QPainter& painter, Room room, QSize size);
 
 enum class Chip { red, blue, green, black };
 QImage draw_chip(Chip chip);  // 128 x 128

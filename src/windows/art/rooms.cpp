@@ -235,8 +235,15 @@ void plain_room(QPainter& painter) {
 QImage draw_room(Room room, QSize size) {
   if (size.isEmpty()) return {};
   QImage image(size, QImage::Format_RGB32);
-  image.fill(Qt::black);
   QPainter painter(&image);
+  paint_room(painter, room, size);
+  return image;
+}
+
+void paint_room(QPainter& painter, Room room, QSize size) {
+  if (size.isEmpty()) return;
+  painter.save();
+  painter.fillRect(QRect(QPoint(0, 0), size), Qt::black);
   painter.setRenderHint(QPainter::Antialiasing);
   const double scale =
       std::max(size.width() / double(room_width), size.height() / double(room_height));
@@ -249,7 +256,7 @@ QImage draw_room(Room room, QSize size) {
     case Room::velvet: velvet_room(painter); break;
     case Room::plain: plain_room(painter); break;
   }
-  return image;
+  painter.restore();
 }
 
 }  // namespace tarvix::art
