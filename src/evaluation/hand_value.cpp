@@ -83,7 +83,10 @@ void Table::evaluate_player_cards() {
   evaluate_hand_value();
 
   std::array<int, seats> winner{};
-  for (int s = 1; s <= seats; ++s) winner[static_cast<std::size_t>(s - 1)] = p(s).handnumber;
+  // A seat without a player is dealt but not ranked: the best hand at the
+  // table is the best of the players'.
+  for (int s = 1; s <= seats; ++s)
+    winner[static_cast<std::size_t>(s - 1)] = p(s).Active ? p(s).handnumber : 0;
   numberofwinners = 0;
   while (numberofwinners <= 0) evaluate_ultimate_winner(winner);
 }

@@ -40,8 +40,10 @@ void Table::clear_table() {
 }
 
 void Table::remove_folds() {
+  // A seat without a player stays folded: it is dealt, but it must never be
+  // in the hand, or it could win pots nobody can take from it again.
   for (int s = 1; s <= seats; ++s) {
-    p(s).fold = false;
+    p(s).fold = !p(s).Active;
     p(s).allin = false;
   }
 }

@@ -26,6 +26,15 @@ void Rules::heard(const GameEvent& event) {
     passed_.clear();
   } else if (const auto* bet = std::get_if<ForcedBet>(&event)) {
     heard_forced_bet(*bet);
+  } else if (const auto* action = std::get_if<SeatAction>(&event)) {
+    if (!game_.table().p(action->seat).Active)
+      broke(seat_text(action->seat) + " has no player but acts");
+  } else if (const auto* showdown = std::get_if<Showdown>(&event)) {
+    for (const ShowdownHand& hand : showdown->hands)
+      if (!game_.table().p(hand.seat).Active)
+        broke(seat_text(hand.seat) + " has no player but is in the showdown");
+  } else if (const auto* left = std::get_if<PlayersLeft>(&event)) {
+    heard_players_left(*left);
   } else if (const auto* pass = std::get_if<TurnPassed>(&event)) {
     // One handler passing the same turn twice has passed it once.
     const Pass passed{pass->seat, pass->bet_panel, pass->by};
@@ -43,7 +52,19 @@ void Rules::heard(const GameEvent& event) {
   }
 }
 
+void Rules::heard_players_left(const PlayersLeft& left) {
+  // At the final table the players left are the players at it.
+  const Table& t = game_.table();
+  if (t.playersout <= final_table) return;
+  int active = 0;
+  for (int s = 1; s <= seats; ++s) active += t.p(s).Active ? 1 : 0;
+  if (left.count != active)
+    broke(std::to_string(left.count) + " players told as left with " + std::to_string(active) +
+          " seats holding players");
+}
+
 void Rules::heard_forced_bet(const ForcedBet& bet) {
+  if (!game_.table().p(bet.seat).Active) broke(seat_text(bet.seat) + " has no player but stakes");
   // One forced bet a seat a hand: the blind or the ante, cut to the stack.
   if (std::find(posted_.begin(), posted_.end(), bet.seat) != posted_.end())
     broke(seat_text(bet.seat) + " posts a second forced bet in one hand");
@@ -70,7 +91,13 @@ std::string Rules::state_violation() {
   const Screen& screen = game_.screen();
   for (int s = 1; s <= seats; ++s) {
     const player& q = t.p(s);
-    if (!q.Active) continue;
+    if (!q.Active) {
+      // A seat whose player has left is out of every hand until it is filled.
+      if (!q.fold) return seat_text(s) + " has no player but is in the hand";
+      if (q.prize > 0) return seat_text(s) + " has no player but holds chips";
+      if (q.handrank == 1) return seat_text(s) + " has no player but holds the best hand";
+      continue;
+    }
     auto& checked = stacks_checked_[static_cast<std::size_t>(s)];
     const std::string& label = screen.caption(stack_label(s));
     if (!shows_number(checked, stack_label(s), q.prize) && !(q.prize < 1 && label == "All in"))

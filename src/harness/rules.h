@@ -1,7 +1,8 @@
 // Rules that hold after every event of a game, whatever the player does. The
 // simulator, the fuzzer and the tests check them: the table's chip books,
 // the screen's figures against the records, and what the events told of the
-// forced bets and the turns. A broken rule names itself.
+// forced bets and the turns, and that a seat whose player has left takes no
+// part in any hand. A broken rule names itself.
 #pragma once
 
 #include <array>
@@ -27,6 +28,7 @@ class Rules {
  private:
   void heard(const GameEvent& event);
   void heard_forced_bet(const ForcedBet& bet);
+  void heard_players_left(const PlayersLeft& left);
   void broke(std::string rule);
   std::string state_violation();
 

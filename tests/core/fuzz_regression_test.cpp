@@ -66,15 +66,19 @@ TEST(ActionScript, TheSameBytesPlayTheSameGameWithinTheBudgets) {
 
 TEST(ActionScript, GoingAllInWithTheBestHandCanWinTheTournament) {
   // From one deal before the final table, within the hand budget: the
-  // fuzzer reaches the end of the tournament from either side.
+  // fuzzer reaches the end of the tournament from either side. All in with
+  // the best hand at the table wins it; calling every bet loses it.
+  constexpr std::uint8_t all_in_with_the_best = 0xfe, call_always = 0xfa;
   int won = 0, knocked_out = 0;
   for (std::uint8_t seed = 1; seed <= 16; ++seed) {
-    std::vector<std::uint8_t> script = {seed, 0, 0, 0, 7};
-    for (int i = 0; i < 20; ++i) script.insert(script.end(), {9, 0xfe});
-    const ScriptResult result = play(script);
-    EXPECT_EQ(result.violation, "") << int{seed};
-    won += result.won;
-    knocked_out += result.ended && !result.won;
+    for (std::uint8_t turns : {all_in_with_the_best, call_always}) {
+      std::vector<std::uint8_t> script = {seed, 0, 0, 0, 7};
+      for (int i = 0; i < 20; ++i) script.insert(script.end(), {9, turns});
+      const ScriptResult result = play(script);
+      EXPECT_EQ(result.violation, "") << int{seed};
+      won += result.won;
+      knocked_out += result.ended && !result.won;
+    }
   }
   EXPECT_GT(won, 0);
   EXPECT_GT(knocked_out, 0);

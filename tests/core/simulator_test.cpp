@@ -42,6 +42,33 @@ TEST(Simulator, EveryPolicyKeepsTheRulesPastTheSignaturesSeeds) {
   }
 }
 
+TEST(Simulator, ASeatWhosePlayerHasLeftNeverWins) {
+  // Played without the rule checks, which would stop the game at the first
+  // hand an empty seat is dealt into: what counts here is where the chips go.
+  for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+    Game game(std::make_unique<SeededRandom>(seed));
+    SeededRandom choices(seed);
+    const Table& table = game.table();
+    int empty_winners = 0;
+    game.listen([&](const GameEvent& event) {
+      if (const auto* showdown = std::get_if<Showdown>(&event))
+        for (const ShowdownHand& hand : showdown->hands)
+          empty_winners += hand.won > 0 && !table.p(hand.seat).Active ? 1 : 0;
+    });
+    game.start({});
+    game.table().playersout = 975;
+    game.table().outchips = 975 * starting_stack;
+    while (!game.ended())
+      if (game.human_turn_open())
+        play_turn(Policy::sharp, game, choices);
+      else if (!game.step())
+        break;
+    EXPECT_EQ(empty_winners, 0) << "seed " << seed;
+    for (int s = 1; s <= seats; ++s)
+      EXPECT_FALSE(!table.p(s).Active && table.p(s).prize > 0) << "seed " << seed << " seat " << s;
+  }
+}
+
 TEST(Rules, NameWhatIsBroken) {
   // Seed 1 tosses the button to seat 5: seats 6 and 7 post the blinds.
   const std::pair<const char*, std::function<void(Table&, Screen&)>> breaks[] = {
@@ -56,6 +83,40 @@ TEST(Rules, NameWhatIsBroken) {
       {"turn runs twice",
        [](Table& t, Screen&) {
          t.tell(TurnTaken{3, false, 0});
+       }},
+      {"seat 4 has no player but is in the hand", [](Table& t, Screen&) { t.p(4).Active = false; }},
+      {"seat 4 has no player but holds chips",
+       [](Table& t, Screen&) {
+         t.p(4).Active = false;
+         t.p(4).fold = true;
+       }},
+      {"seat 4 has no player but holds the best hand",
+       [](Table& t, Screen&) {
+         t.p(4).Active = false;
+         t.p(4).fold = true;
+         t.chips_brought -= t.take_chips(4, t.p(4).prize);
+         t.p(4).handrank = 1;
+       }},
+      {"seat 4 has no player but acts",
+       [](Table& t, Screen&) {
+         t.p(4).Active = false;
+         t.tell(SeatAction{4, ActionKind::call, 20, 20, 980, 50, false});
+       }},
+      {"seat 4 has no player but stakes",
+       [](Table& t, Screen&) {
+         t.p(4).Active = false;
+         t.tell(ForcedBet{4, ForcedBetKind::ante, 10, 990, 10, false});
+       }},
+      {"seat 4 has no player but is in the showdown",
+       [](Table& t, Screen&) {
+         t.p(4).Active = false;
+         t.tell(Showdown{false, 30, {{4, "Pair 3", 30, 200}}});
+       }},
+      {"7 players told as left with 6",
+       [](Table& t, Screen&) {
+         t.playersout = final_table + 3;
+         t.p(4).Active = false;
+         t.tell(PlayersLeft{7});
        }},
   };
   for (const auto& [rule, arrange] : breaks) {
