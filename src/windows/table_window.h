@@ -114,9 +114,15 @@ class TableWindow : public QWidget {
   bool event(QEvent* event) override;
 
  private:
+  // The window's parts, made once.
+  void make_controls();
+  void make_view_buttons();
+  void make_spoken_labels();
   void element_changed(Element e);
   void sync_widget(Element e);
   void sync_spoken(Element e);
+  // The spoken stand-ins of the texts as they are laid out now.
+  void speak_spots();
   void heard(const GameEvent& event);
   void arrange();
   void place_widgets();

@@ -1,0 +1,50 @@
+// Leaving the table: asked first while the tournament goes on.
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "windows/game_host.h"
+#include "windows/table_window.h"
+
+namespace tarvix::windows {
+
+bool TableWindow::must_ask_to_leave() const {
+  const Game& game = host_.game();
+  return host_.started() && !game.ended() && game.finish() == Finish::none;
+}
+
+void TableWindow::ask_to_leave() {
+  if (leave_question_) {
+    leave_question_->raise();
+    return;
+  }
+  auto* box = new QMessageBox(QMessageBox::Question, windowTitle(),
+                              QStringLiteral("Leave the tournament?"), QMessageBox::NoButton, this);
+  box->setObjectName(QStringLiteral("leave_question"));
+  box->setInformativeText(QStringLiteral("Your game ends here and the program closes."));
+  QPushButton* leave = box->addButton(QStringLiteral("Leave"), QMessageBox::AcceptRole);
+  QPushButton* stay = box->addButton(QStringLiteral("Stay"), QMessageBox::RejectRole);
+  // Enter leaves, Escape stays.
+  box->setDefaultButton(leave);
+  box->setEscapeButton(stay);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::WindowModal);
+  connect(box, &QMessageBox::finished, this, [this, box, leave] {
+    if (box->clickedButton() == leave && must_ask_to_leave()) host_.click(Command2);
+  });
+  leave_question_ = box;
+  box->open();
+}
+
+void TableWindow::closeEvent(QCloseEvent* event) {
+  // Closing the window is the Exit button, asked first during a tournament.
+  if (must_ask_to_leave()) {
+    event->ignore();
+    ask_to_leave();
+    return;
+  }
+  if (host_.started() && !host_.game().ended()) host_.click(Command2);
+  event->accept();
+}
+
+}  // namespace tarvix::windows
