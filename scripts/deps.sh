@@ -16,7 +16,7 @@ install_packages() {
 }
 
 # What building the game needs.
-build_packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools
+build_packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libsqlite3-dev
                 libgl1-mesa-dev libxkbcommon-dev fonts-dejavu-core)
 # What building the Debian package needs on top: dpkg-shlibdeps, and file,
 # with which CPack finds the executables.

@@ -25,19 +25,32 @@ void Game::start(Settings settings) {
   table_->Form_Load();
 }
 
+bool Game::take(CommandKind kind, int value, const std::string& text) {
+  if (!started_) return false;
+  if (recorder_) recorder_(Command{now(), kind, value, text});
+  return kind == CommandKind::pause || !paused_;
+}
+
 void Game::click(Element e) {
-  if (started_) table_->click(e);
+  if (take(CommandKind::click, e)) table_->click(e);
 }
 
 void Game::type_amount(const std::string& text) {
-  if (started_) table_->type_amount(text);
+  if (take(CommandKind::type_amount, 0, text)) table_->type_amount(text);
 }
 
 void Game::press_key(Key key) {
-  if (started_) table_->press_key(key);
+  if (take(CommandKind::press_key, static_cast<int>(key))) table_->press_key(key);
+}
+
+void Game::toggle_pause() {
+  if (table_->ended() || !take(CommandKind::pause)) return;
+  paused_ = !paused_;
+  deliver(PauseChanged{paused_});
 }
 
 void Game::advance_to(Millis t) {
+  if (paused_) return;
   while (started_ && !table_->ended()) {
     const auto due = table_->next_tick_due();
     if (!due || *due > t) break;
@@ -48,6 +61,7 @@ void Game::advance_to(Millis t) {
 }
 
 bool Game::step() {
+  if (paused_) return false;
   const auto due = next_due();
   if (!due) return false;
   clock_.set(*due);
@@ -56,7 +70,7 @@ bool Game::step() {
 }
 
 std::optional<Millis> Game::next_due() const {
-  if (!started_ || table_->ended()) return std::nullopt;
+  if (!started_ || paused_ || table_->ended()) return std::nullopt;
   return table_->next_tick_due();
 }
 

@@ -21,6 +21,7 @@
 #include "model/commands.h"
 #include "model/event_loop.h"
 #include "model/game_events.h"
+#include "model/journal.h"
 #include "model/random.h"
 #include "model/screen.h"
 
@@ -42,6 +43,9 @@ class Game {
   void click(Element e);                      // a button or the amount box
   void type_amount(const std::string& text);  // the amount box now holds this text
   void press_key(Key key);
+  // Freezes the game where it stands, or lets it go on from there. While
+  // paused its time stands still, no timer runs and it takes no other command.
+  void toggle_pause();
   // Lets time pass to t, delivering every tick due by then in its order.
   void advance_to(Millis t);
   // Jumps to the next tick due and delivers it; false when no timer runs.
@@ -51,11 +55,15 @@ class Game {
   // events happen, while the handler that makes them runs. A listener must
   // not give the game commands.
   void listen(Listener listener);
+  // Every command given once the game has started goes to the recorder
+  // first, with the game's time: replaying them gives the same game.
+  void record(Recorder recorder) { recorder_ = std::move(recorder); }
 
   // ---- Queries ---------------------------------------------------------------
   Millis now() const { return clock_.now(); }
   std::optional<Millis> next_due() const;
   bool started() const { return started_; }
+  bool paused() const { return paused_; }
   bool human_turn_open() const;
   bool ended() const;
   Ending ending() const;
@@ -79,13 +87,17 @@ class Game {
 
  private:
   void deliver(const GameEvent& event);
+  // The command goes to the recorder; false when the game cannot take one.
+  bool take(CommandKind kind, int value = 0, const std::string& text = {});
 
   VirtualClock clock_;
   Screen screen_;
   std::unique_ptr<Random> random_;
   std::unique_ptr<Table> table_;
   std::vector<Listener> listeners_;
+  Recorder recorder_;
   bool started_ = false;
+  bool paused_ = false;
 };
 
 }  // namespace tarvix

@@ -133,10 +133,15 @@ struct GameEnded {
   Ending ending;
 };
 
+// The game was paused, or goes on again.
+struct PauseChanged {
+  bool paused;
+};
+
 using GameEvent =
     std::variant<HandStarted, ButtonMoved, ForcedBet, SeatAction, StreetShown, BetsGathered,
                  TurnPassed, TurnTaken, HumanTurnOpened, AmountRefused, Showdown, LimitsRaised,
-                 NewcomerSeated, SeatRetired, PlayersLeft, TournamentOver, GameEnded>;
+                 NewcomerSeated, SeatRetired, PlayersLeft, TournamentOver, GameEnded, PauseChanged>;
 
 using Listener = std::function<void(const GameEvent&)>;
 
