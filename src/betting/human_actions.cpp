@@ -13,14 +13,8 @@ void Table::Command5_GotFocus() {
   if (gameover) return;
   timer_off(TimerId::roundtimer);
 
-  if (!opponent_left()) {
-    bet_panel_hide();
-    give_focus(Command2);
-    timer_off(TimerId::roundtimer);
-    timer_off(TimerId::Timer1);
-    announce_victory();
-  }
-
+  // With no opponent left every other seat is folded: this win holds the
+  // showdown, which tells the victory, once.
   if (all_others_folded(human)) win_uncontested(human);
   // The showdown has been held: no turn is opened after it.
   if (gameover) return;

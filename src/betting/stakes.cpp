@@ -19,21 +19,24 @@ void Table::stake(int k, Chips amount) {
   q.totalbet += q.bet;
 }
 
-void Table::tell_action(int k, ActionKind kind) {
+void Table::tell_action(int k, ActionKind kind, Chips called) {
   const player& q = p(k);
-  const Chips amount = kind == ActionKind::fold || kind == ActionKind::check ? 0 : q.bet;
-  tell(SeatAction{k, kind, amount, q.totalbet, q.prize, pot, q.prize < 1});
+  const bool stakes =
+      kind != ActionKind::fold && kind != ActionKind::check && kind != ActionKind::stay_in;
+  tell(SeatAction{k, kind, stakes ? q.bet : 0, q.totalbet, q.prize, pot, q.prize < 1, called});
 }
 
 void Table::tell_stake(int k, Chips owed_before) {
   // Told by what the chips did: a raise cut to a short stack may only call.
   const player& q = p(k);
-  ActionKind kind = ActionKind::check;
+  ActionKind kind = q.totalbet < owed_before ? ActionKind::stay_in : ActionKind::check;
   if (q.totalbet > owed_before)
     kind = owed_before == 0 ? ActionKind::bet : ActionKind::raise;
   else if (q.bet > 0)
     kind = ActionKind::call;
-  tell_action(k, kind);
+  const bool sized = kind == ActionKind::bet || kind == ActionKind::raise;
+  const Chips called = std::clamp<Chips>(owed_before - (q.totalbet - q.bet), 0, q.bet);
+  tell_action(k, kind, sized ? called : 0);
 }
 
 Chips Table::chips_in_stacks() const {

@@ -102,6 +102,7 @@ void Table::toss() {
   for (int s = 2; s <= seats; ++s)
     if (p(s).cardone > p(winner).cardone) winner = s;
   renumber_from_dealer(winner);
+  tell(ButtonMoved{winner});
   tossdone = 1;
 }
 

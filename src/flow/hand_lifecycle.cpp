@@ -104,6 +104,7 @@ void Table::new_deal() {
   if (sitter == 1) {
     me.sittingout = true;
     hide_card_slots(human);
+    tell(SatOut{human});
   } else {
     me.sittingout = false;
     for (int c = 1; c <= 3; ++c) display.set_visible(card_slot(human, c), true);
@@ -133,6 +134,8 @@ void Table::new_deal() {
     renumber_from_dealer(seat_after(s));
     focuser = s;
   }
+  // Told once, where the button stops.
+  if (dealer_seat() != 0) tell(ButtonMoved{dealer_seat()});
   if (playersout > final_table) take_antes();
 
   deal_and_open_third_street();

@@ -24,6 +24,15 @@ void Rules::heard(const GameEvent& event) {
   if (std::holds_alternative<HandStarted>(event)) {
     posted_.clear();
     passed_.clear();
+    button_told_ = false;
+  } else if (const auto* button = std::get_if<ButtonMoved>(&event)) {
+    if (button_told_) broke("the button is told to move twice in one hand");
+    button_told_ = true;
+    if (!game_.table().p(button->seat).Active)
+      broke("the button goes to " + seat_text(button->seat) + ", which has no player");
+  } else if (std::holds_alternative<TournamentOver>(event)) {
+    if (end_told_) broke("the end of the tournament is told twice");
+    end_told_ = true;
   } else if (const auto* bet = std::get_if<ForcedBet>(&event)) {
     heard_forced_bet(*bet);
   } else if (const auto* action = std::get_if<SeatAction>(&event)) {

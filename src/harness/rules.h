@@ -49,6 +49,8 @@ class Rules {
   std::vector<int> posted_;
   using Pass = std::tuple<int, bool, long>;
   std::vector<Pass> passed_;
+  bool button_told_ = false;  // this hand
+  bool end_told_ = false;
   std::array<Checked, seats + 1> stacks_checked_{};  // by seat
   Checked pot_checked_, call_checked_, raise_checked_;
 };

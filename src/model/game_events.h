@@ -18,8 +18,13 @@ struct HandStarted {
   int hand;  // 1 for the first hand of the game
 };
 
-// The dealer button now marks this seat.
+// The dealer button now marks this seat: told once a hand, where it stops.
 struct ButtonMoved {
+  int seat;
+};
+
+// The human sits this hand out: dealt no cards, taking no turn.
+struct SatOut {
   int seat;
 };
 
@@ -34,7 +39,9 @@ struct ForcedBet {
   bool all_in;
 };
 
-enum class ActionKind { call, check, raise, bet, fold, sit_out_fee };
+// stay_in: the seat stays in the hand without paying what it owes, as the
+// house rules let a computer seat do; it stakes nothing.
+enum class ActionKind { call, check, stay_in, raise, bet, fold, sit_out_fee };
 
 // A seat's action. A raise that opens a street is a bet; a seat already all
 // in only ever reports a fold.
@@ -46,6 +53,7 @@ struct SeatAction {
   Chips stack;         // left after it
   Chips pot;           // the pot after it, the street's stakes included
   bool all_in;
+  Chips called = 0;  // of a bet or raise, the part that called what the seat owed
 };
 
 // The cards of a street are shown: 3 for third street .. 7 for seventh.
@@ -125,7 +133,7 @@ struct PlayersLeft {
 // The end-of-tournament message is shown; the program ends after the pause.
 struct TournamentOver {
   Finish finish;
-  int players_left;  // counting the human when it won
+  int players_left;  // still in the tournament: the human counted only when it won
   int field;         // the players the tournament started with
 };
 
@@ -139,7 +147,7 @@ struct PauseChanged {
 };
 
 using GameEvent =
-    std::variant<HandStarted, ButtonMoved, ForcedBet, SeatAction, StreetShown, BetsGathered,
+    std::variant<HandStarted, ButtonMoved, SatOut, ForcedBet, SeatAction, StreetShown, BetsGathered,
                  TurnPassed, TurnTaken, HumanTurnOpened, AmountRefused, Showdown, LimitsRaised,
                  NewcomerSeated, SeatRetired, PlayersLeft, TournamentOver, GameEnded, PauseChanged>;
 

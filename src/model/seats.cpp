@@ -19,7 +19,6 @@ void Table::move_dealer_marker(int s) {
   const Rect reference = design_rect(card_slot(s, 4));
   display.set_position(Label1, reference.left + offset, reference.top + offset);
   display.set_visible(Label1, true);
-  tell(ButtonMoved{s});
 }
 
 void Table::show_stack(int s) { display.set_caption(stack_label(s), stack_text(p(s).prize)); }

@@ -200,7 +200,8 @@ class Table {
   // Seat k stakes up to amount on the street (bet and totalbet).
   void stake(int k, Chips amount);
   // Tells the seat's action, with its stake and what it left.
-  void tell_action(int k, ActionKind kind);
+  // called: of a bet or raise, the part that called what the seat owed.
+  void tell_action(int k, ActionKind kind, Chips called = 0);
   // Tells a stake as a bet, raise, call or check, from what it did to the
   // amount every seat owed before it (currentbet).
   void tell_stake(int k, Chips owed_before);
@@ -269,6 +270,7 @@ class Table {
   // Players still in the tournament: the field, or at the final table the
   // players at it (the human counted when still in).
   int players_left() const;
+  int rivals_left() const;  // of those, the players besides the human
 
   // ---- Event delivery (flow/event_delivery.cpp) ---------------------------
   void give_focus(Element e) { loop.request_focus(e); }

@@ -53,6 +53,12 @@ int Table::players_left() const {
   return left;
 }
 
+int Table::rivals_left() const {
+  // Before the final table the field's count holds the human in any case.
+  const bool human_counted = playersout <= final_table || p(human).prize > 0;
+  return players_left() - (human_counted ? 1 : 0);
+}
+
 void Table::end_sit_out_for_final_table() {
   // The final table allows no sitting out, and the standing request ends
   // with it, or the next deal would sit the human out again.

@@ -95,7 +95,7 @@ void Table::evaluate_winner() {
                         "Your Finished With " + number_text(left) + " Players Still in Tournament");
     closer = 1;
     finish = Finish::knocked_out;
-    tell(TournamentOver{finish, left, field_size});
+    tell(TournamentOver{finish, rivals_left(), field_size});
     Command1_Click();
   }
 

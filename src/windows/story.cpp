@@ -40,7 +40,8 @@ ActionWords action_words(ActionKind kind) {
   switch (kind) {
     case ActionKind::call: return {"Call", "calls", TagKind::passive};
     case ActionKind::check: return {"Check", "checks", TagKind::passive};
-    case ActionKind::raise: return {"Raise", "raises", TagKind::aggressive};
+    case ActionKind::stay_in: return {"Stays in", "stays in without calling", TagKind::passive};
+    case ActionKind::raise: return {"Raise to", "raises", TagKind::aggressive};
     case ActionKind::bet: return {"Bet", "bets", TagKind::aggressive};
     case ActionKind::fold: return {"Fold", "folds", TagKind::fold};
     case ActionKind::sit_out_fee:
@@ -50,10 +51,8 @@ ActionWords action_words(ActionKind kind) {
 }
 
 bool stakes_nothing(ActionKind kind) {
-  return kind == ActionKind::check || kind == ActionKind::fold;
+  return kind == ActionKind::check || kind == ActionKind::stay_in || kind == ActionKind::fold;
 }
-
-}  // namespace
 
 // 1st, 2nd, 3rd, 4th .. 11th, 12th, 13th .. 21st.
 std::string ordinal(int n) {
@@ -80,6 +79,8 @@ std::string duration_text(Millis ms) {
   return text;
 }
 
+}  // namespace
+
 std::string sit_out_words(SitOut state) {
   switch (state) {
     case SitOut::playing: return {};
@@ -90,14 +91,17 @@ std::string sit_out_words(SitOut state) {
   return {};
 }
 
+bool Story::named(int seat) const {
+  return game_.seat_name(seat).find_first_not_of(' ') != std::string::npos;
+}
+
 std::string Story::name(int seat) const {
-  const std::string& named = game_.seat_name(seat);
-  if (!named.empty()) return named;
+  if (named(seat)) return game_.seat_name(seat);
   return seat == human_seat ? "you" : "seat " + std::to_string(seat);
 }
 
 std::string Story::does(int seat, std::string verb) const {
-  if (seat != human_seat || !game_.seat_name(seat).empty()) return name(seat) + " " + verb;
+  if (seat != human_seat || named(seat)) return name(seat) + " " + verb;
   // The human without a name is "You": "You call", not "You calls".
   const auto end = verb.find(' ');
   verb.erase((end == std::string::npos ? verb.size() : end) - 1, 1);
@@ -115,12 +119,12 @@ void Story::clear_tags(bool keep_folds) {
 
 void Story::hear(const GameEvent& event) {
   if (const auto* e = std::get_if<HandStarted>(&event)) {
-    clear_tags(false);
-    pot_.reset();
-    ++record_.hands;
-    log("Hand " + std::to_string(e->hand), true);
+    told_hand_start(*e);
   } else if (const auto* e = std::get_if<ButtonMoved>(&event)) {
     log("The button goes to " + name(e->seat));
+  } else if (const auto* e = std::get_if<SatOut>(&event)) {
+    sitting_out_ = true;
+    log(does(e->seat, "sits this hand out"));
   } else if (const auto* e = std::get_if<ForcedBet>(&event)) {
     told_forced_bet(*e);
   } else if (const auto* e = std::get_if<SeatAction>(&event)) {
@@ -129,6 +133,7 @@ void Story::hear(const GameEvent& event) {
     // Third street is dealt after the antes: their tags stay until a card
     // is shown on the next street.
     if (e->street > third_street) clear_tags(true);
+    if (e->street == third_street) told_deal();
     if (e->street >= third_street && e->street <= last_street)
       log(std::string(street_names[e->street - third_street]) + " street");
   } else if (const auto* e = std::get_if<BetsGathered>(&event)) {
@@ -144,10 +149,28 @@ void Story::hear(const GameEvent& event) {
   } else if (const auto* e = std::get_if<SeatRetired>(&event)) {
     log(e->name + " is out of the tournament and leaves seat " + std::to_string(e->seat));
   } else if (const auto* e = std::get_if<PlayersLeft>(&event)) {
-    log(std::to_string(e->count) + " players left in the tournament");
+    // The last rival leaves at the deal after the hand that broke him:
+    // that hand is the human's alone.
+    alone_ = e->count == 1;
+    log(std::to_string(e->count) + (e->count == 1 ? " player" : " players") +
+        " left in the tournament");
   } else if (const auto* e = std::get_if<TournamentOver>(&event)) {
     told_end(*e);
   }
+}
+
+void Story::told_hand_start(const HandStarted& start) {
+  clear_tags(false);
+  pot_.reset();
+  sitting_out_ = alone_ = false;
+  log("Hand " + std::to_string(start.hand), true);
+}
+
+void Story::told_deal() {
+  if (sitting_out_)
+    ++record_.hands_sat_out;
+  else if (!alone_)
+    ++record_.hands;
 }
 
 void Story::told_forced_bet(const ForcedBet& bet) {
@@ -166,15 +189,18 @@ void Story::told_action(const SeatAction& action) {
   if (action.kind != ActionKind::sit_out_fee) pot_ = action.pot;
   const bool all_in = action.all_in && action.kind != ActionKind::fold;
   SeatTag& tag = tags_[static_cast<std::size_t>(action.seat - 1)];
+  const bool raise = action.kind == ActionKind::raise;
+  // A raise is told as hands are written down: by how much, to what total.
+  const Chips figure = raise ? action.street_stake : action.amount;
   tag.text = all_in ? "All in" : words.tag;
   // Appended piece by piece: GCC 12 warns falsely of an overlap on `" " + text`.
-  if (!stakes_nothing(action.kind)) tag.text.append(" ").append(amount(action.amount));
+  if (!stakes_nothing(action.kind))
+    tag.text.append(" ").append(amount(all_in ? action.amount : figure));
   tag.kind = all_in ? TagKind::all_in : words.kind;
   std::string line = does(action.seat, words.log);
-  if (!stakes_nothing(action.kind)) line.append(" ").append(amount(action.amount));
-  // A raise on top of the seat's own stake says what the seat has in now.
-  if (action.kind == ActionKind::raise && action.street_stake != action.amount)
-    line += " to " + amount(action.street_stake);
+  if (raise) line.append(" ").append(amount(action.amount - action.called)).append(" to");
+  if (!stakes_nothing(action.kind)) line.append(" ").append(amount(figure));
+  if (action.kind == ActionKind::sit_out_fee) line += ", which goes to no pot and leaves the game";
   log(line + (all_in ? ", all in" : ""));
 }
 
@@ -195,7 +221,7 @@ void Story::told_showdown(const Showdown& showdown) {
       log(does(hand.seat, "shows") + " " + hand.hand +
           (hand.won > 0 ? ", wins " + amount(hand.won) : std::string()));
     if (hand.seat != human_seat) continue;
-    record_.biggest_win = std::max(record_.biggest_win, hand.won);
+    record_.biggest_share = std::max(record_.biggest_share, hand.won);
     if (showdown.contested && hand.value > record_.best_value) {
       record_.best_value = hand.value;
       record_.best_hand = hand.hand;
@@ -222,7 +248,8 @@ std::vector<SheetLine> Story::summary(Millis played) const {
        ""},
       {Kind::row, "Place", ordinal(place) + " of " + std::to_string(r.field)},
       {Kind::row, "Hands played", std::to_string(r.hands)},
-      {Kind::row, "Biggest pot won", r.biggest_win > 0 ? amount(r.biggest_win) : "none"},
+      {Kind::row, "Hands sat out", std::to_string(r.hands_sat_out)},
+      {Kind::row, "Biggest share won", r.biggest_share > 0 ? amount(r.biggest_share) : "none"},
       {Kind::row, "Best hand shown down", r.best_hand.empty() ? "none" : r.best_hand},
       {Kind::row, "Time played", duration_text(played)},
       {Kind::text, "The game closes by itself in a moment.", ""},

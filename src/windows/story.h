@@ -39,8 +39,11 @@ struct LogLine {
 
 // How the human's tournament went, for the summary at its end.
 struct Record {
-  int hands = 0;
-  Chips biggest_win = 0;  // the most received from one pot
+  int hands = 0;          // dealt in with an opponent to play against
+  int hands_sat_out = 0;  // sat out, apart from those played
+  // The most received from one pot: a share, which holds the human's own
+  // chips that nobody called.
+  Chips biggest_share = 0;
   std::string best_hand;  // the best hand the human showed down, if any
   int best_value = 0;
   Finish finish = Finish::none;
@@ -69,11 +72,15 @@ class Story {
   std::function<void(const LogLine&)> on_line;
 
  private:
+  // The player's name; a name of blanks only is no name.
   std::string name(int seat) const;
+  bool named(int seat) const;
   // The seat doing something, the verb as for a third person: "poker man calls".
   std::string does(int seat, std::string verb) const;
   void log(std::string text, bool heading = false);
   void clear_tags(bool keep_folds);
+  void told_hand_start(const HandStarted& start);
+  void told_deal();
   void told_forced_bet(const ForcedBet& bet);
   void told_action(const SeatAction& action);
   void told_showdown(const Showdown& showdown);
@@ -83,13 +90,12 @@ class Story {
   std::array<SeatTag, seat_count> tags_{};
   std::optional<Chips> pot_;
   Record record_;
+  // What this hand is for the human, until its cards are dealt.
+  bool sitting_out_ = false;
+  bool alone_ = false;
 };
 
 // The Sit Out button's state in words; empty while the human plays.
 std::string sit_out_words(SitOut state);
-// 1st, 2nd, 3rd, 4th .. 11th, 12th, 13th .. 21st.
-std::string ordinal(int n);
-// "1 h 05 min", "12 min 30 s".
-std::string duration_text(Millis ms);
 
 }  // namespace tarvix::windows

@@ -5,6 +5,7 @@
 #include <QToolTip>
 
 #include "windows/game_host.h"
+#include "windows/plain_text.h"
 #include "windows/sheet_view.h"
 #include "windows/table_window.h"
 
@@ -39,7 +40,6 @@ bool TableWindow::view_key(QKeyEvent* event) {
     case Qt::Key_Plus:
     case Qt::Key_Equal: set_speed(faster(speed_)); break;
     case Qt::Key_Minus: set_speed(slower(speed_)); break;
-    case Qt::Key_H: emit record_requested(); break;
     case Qt::Key_Escape:
       if (guide_->isHidden()) return false;
       show_guide(false);
@@ -114,7 +114,7 @@ bool TableWindow::event(QEvent* event) {
     const auto* help = static_cast<QHelpEvent*>(event);
     const Spot* spot = spots_.at(help->pos());
     if (spot && (spot->text != spot->whole || spot->look == Look::name))
-      QToolTip::showText(help->globalPos(), spot->whole, this);
+      QToolTip::showText(help->globalPos(), as_typed(spot->whole), this);
     else
       QToolTip::hideText();
     return true;

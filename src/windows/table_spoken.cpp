@@ -78,8 +78,9 @@ void TableWindow::make_spoken_labels() {
                           QStringLiteral("What the player received from the pot."), this);
     won->setObjectName(QStringLiteral("won%1_spoken").arg(s));
   }
-  spoken_pot_total_ = new SpokenLabel(QStringLiteral("Pot total"),
-                                      QStringLiteral("The pot with this street's bets."), this);
+  // Its text names it already: "Pot 120".
+  spoken_pot_total_ = new SpokenLabel(
+      QStringLiteral("Pot total"), QStringLiteral("The pot with this street's bets."), this, true);
   spoken_pot_total_->setObjectName(QStringLiteral("pot_total_spoken"));
   spoken_sit_out_ = new SpokenLabel(QStringLiteral("Sit out"),
                                     QStringLiteral("Whether you sit out, in words."), this);

@@ -43,8 +43,8 @@ TEST_F(Told, TagsThePotAndTheLogFollowAHandToItsShowdown) {
             "Seat 7 action: Big blind 20");
   stay_in();
   ASSERT_TRUE(game.run_to_human_turn());
-  const QString third[] = {"Call 20",   "Raise 70",  "Fold",     "Fold",
-                           "Raise 120", "Raise 160", "Raise 174"};
+  const QString third[] = {"Call 20",      "Raise to 70",  "Fold",        "Fold",
+                           "Raise to 120", "Raise to 170", "Raise to 194"};
   for (int s = 1; s <= 7; ++s) EXPECT_EQ(tag(s), third[s - 1]) << s;
   stay_in();
   ASSERT_TRUE(game.run_to_human_turn());
@@ -82,9 +82,9 @@ TEST_F(Told, TagsThePotAndTheLogFollowAHandToItsShowdown) {
                                 "  chips chips posts the small blind 10",
                                 "  rotten kid posts the big blind 20",
                                 "  You call 20",
-                                "  boulder man raises 70",
+                                "  boulder man raises 50 to 70",
                                 "  river rat folds",
-                                "  chips chips raises 160 to 170",
+                                "  chips chips raises 50 to 170",
                                 "  The pot holds 1082",
                                 "  Fourth street",
                                 "  rotten kid bets 20",
