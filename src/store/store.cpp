@@ -333,10 +333,16 @@ void Store::remember(const std::string& key, const std::string& value) {
   });
 }
 
-void Store::forget_all() {
-  queue([](Connection& db) {
-    for (const char* table : {"command", "checkpoint", "hand_log", "tournament"})
-      db.exec(std::string("DELETE FROM ") + table);
+void Store::forget_all() { forget("1"); }
+
+void Store::forget_record() { forget("outcome <> " + std::to_string(int(Outcome::kept))); }
+
+void Store::forget(const std::string& which) {
+  queue([which](Connection& db) {
+    const std::string chosen = "SELECT id FROM tournament WHERE " + which;
+    for (const char* table : {"command", "checkpoint", "hand_log"})
+      db.exec(std::string("DELETE FROM ") + table + " WHERE tournament IN (" + chosen + ")");
+    db.exec("DELETE FROM tournament WHERE " + which);
   });
   flush();
   // Forgotten means gone from the file too, not left in free pages.

@@ -12,6 +12,7 @@
 //   std::optional<Standing> s = standing_of(rows, rows.front().id);
 //   std::string log = store->hand_log(rows.front().id);  // the whole hand log, as text
 //   store->forget_all();  // the record and the journal; the choices stay
+//   store->forget_record();  // the closed tournaments only
 //
 // Writes return at once: a writer thread commits them in order, durably (WAL,
 // synchronous=FULL), those that queue up while one commits in a single
@@ -95,6 +96,9 @@ class Store {
              const Progress& progress);
   void remember(const std::string& key, const std::string& value);
   void forget_all();
+  // The record of every closed tournament; the one kept for later, or in
+  // play, stays with its journal.
+  void forget_record();
 
   // Waits until every write queued so far is committed (or has failed).
   void flush();
@@ -115,6 +119,8 @@ class Store {
   using Job = std::function<void(Connection&)>;
   void queue(Job job);
   void write_loop();
+  // Deletes the tournaments matching an SQL condition, with all they keep.
+  void forget(const std::string& which);
   template <typename Read>
   auto read(Read read_rows);
 

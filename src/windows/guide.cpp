@@ -34,6 +34,7 @@ std::vector<SheetLine> guide_lines(const std::vector<Chips>& ladder) {
       {Kind::row, "C  K  R  F", "Call, Check, Raise, Fold at your turn"},
       {Kind::row, "B, Enter", "into the amount box; Enter bets the amount typed"},
       {Kind::row, "L", "shows or hides the hand log"},
+      {Kind::row, "H", "your record: every tournament played"},
       {Kind::row, "F1, Escape", "shows or hides this guide"},
       {Kind::row, "+  -", "game speed: faster, slower"},
       {Kind::row, "F10, F9", "shows, hides the winner the deal has already decided"},

@@ -3,8 +3,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "store/store.h"
 #include "windows/game_host.h"
 #include "windows/heap.h"
+#include "windows/record_text.h"
+#include "windows/record_window.h"
 #include "windows/settings_window.h"
 #include "windows/splash_window.h"
 #include "windows/table_window.h"
@@ -39,6 +42,7 @@ void Program::open_settings() {
   settings_ = std::make_unique<SettingsWindow>();
   connect(settings_.get(), &SettingsWindow::ok, this, &Program::open_table);
   connect(settings_.get(), &SettingsWindow::exit_requested, this, &Program::end);
+  connect(settings_.get(), &SettingsWindow::record_requested, this, &Program::open_record);
   settings_->adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     settings_->move(screen->availableGeometry().center() - settings_->rect().center());
@@ -49,6 +53,8 @@ void Program::open_settings() {
 void Program::open_table() {
   if (ended_ || table_) return;
   table_ = std::make_unique<TableWindow>(host_);
+  connect(table_.get(), &TableWindow::record_requested, this, &Program::open_record);
+  if (store_) table_->set_comparison([this] { return comparison_line(store_->tournaments()); });
   table_->set_room(settings_->room());
   table_->set_speed(settings_->speed());
   table_->open();
@@ -56,9 +62,21 @@ void Program::open_table() {
   let_go(settings_);
 }
 
+void Program::open_record() {
+  if (ended_ || !store_) return;
+  if (record_)
+    record_->reload();
+  else
+    record_ = std::make_unique<RecordWindow>(*store_);
+  record_->show();
+  record_->raise();
+  record_->activateWindow();
+}
+
 void Program::end() {
   if (ended_) return;
   ended_ = true;
+  if (record_) record_->hide();
   if (splash_) splash_->hide();
   if (settings_) settings_->hide();
   if (table_) table_->hide();

@@ -7,9 +7,14 @@
 #include <QObject>
 #include <memory>
 
+namespace tarvix::store {
+class Store;
+}
+
 namespace tarvix::windows {
 
 class GameHost;
+class RecordWindow;
 class SplashWindow;
 class SettingsWindow;
 class TableWindow;
@@ -23,6 +28,13 @@ class Program : public QObject {
 
   // Opens the splash.
   void start();
+
+  // Where the record is kept; null plays without one (the record window
+  // then does not open).
+  void set_store(store::Store* store) { store_ = store; }
+  // The record window, from the settings window's Record or the table's H.
+  void open_record();
+  RecordWindow* record() { return record_.get(); }
 
   // Each window while it is there: the splash until it has given way, the
   // settings window from then until the table opens; null otherwise.
@@ -48,6 +60,8 @@ class Program : public QObject {
   std::unique_ptr<SplashWindow> splash_;
   std::unique_ptr<SettingsWindow> settings_;
   std::unique_ptr<TableWindow> table_;
+  std::unique_ptr<RecordWindow> record_;
+  store::Store* store_ = nullptr;
   bool ended_ = false;
 };
 

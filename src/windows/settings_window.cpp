@@ -164,12 +164,17 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
   ok_button->setDefault(true);
   auto* exit_button = new QPushButton(QStringLiteral("Exit"), this);
   exit_button->setObjectName(QStringLiteral("Command2"));
+  auto* record_button = new QPushButton(QStringLiteral("Record"), this);
+  record_button->setObjectName(QStringLiteral("RecordButton"));
+  record_button->setAccessibleDescription(QStringLiteral("Your record of tournaments played"));
+  buttons->addWidget(record_button);
   buttons->addStretch();
   buttons->addWidget(ok_button);
   buttons->addWidget(exit_button);
   layout->addLayout(buttons);
   connect(ok_button, &QPushButton::clicked, this, &SettingsWindow::ok);
   connect(exit_button, &QPushButton::clicked, this, &SettingsWindow::exit_requested);
+  connect(record_button, &QPushButton::clicked, this, &SettingsWindow::record_requested);
   // Enter after typing the name is the same as Ok.
   connect(name_box_, &QLineEdit::returnPressed, this, &SettingsWindow::ok);
 

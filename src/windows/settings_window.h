@@ -39,6 +39,8 @@ class SettingsWindow : public QWidget {
  signals:
   void ok();
   void exit_requested();
+  // Record: the player asks for the record of the tournaments played.
+  void record_requested();
 
  protected:
   // Closing the window is its Exit button.

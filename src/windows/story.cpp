@@ -54,6 +54,8 @@ bool stakes_nothing(ActionKind kind) {
   return kind == ActionKind::check || kind == ActionKind::stay_in || kind == ActionKind::fold;
 }
 
+}  // namespace
+
 // 1st, 2nd, 3rd, 4th .. 11th, 12th, 13th .. 21st.
 std::string ordinal(int n) {
   const int tens = n % 100, units = n % 10;
@@ -78,8 +80,6 @@ std::string duration_text(Millis ms) {
                   seconds % per_minute);
   return text;
 }
-
-}  // namespace
 
 std::string sit_out_words(SitOut state) {
   switch (state) {

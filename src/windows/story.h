@@ -97,5 +97,9 @@ class Story {
 
 // The Sit Out button's state in words; empty while the human plays.
 std::string sit_out_words(SitOut state);
+// 1st, 2nd, 3rd, 4th .. 11th, 12th, 13th .. 21st.
+std::string ordinal(int n);
+// "1 h 05 min", "12 min 30 s".
+std::string duration_text(Millis ms);
 
 }  // namespace tarvix::windows

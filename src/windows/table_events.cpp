@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QToolTip>
+#include <algorithm>
 
 #include "windows/game_host.h"
 #include "windows/sheet_view.h"
@@ -45,9 +46,22 @@ void TableWindow::refused(Chips least) {
 
 void TableWindow::show_summary() {
   summary_lines_ = story_.summary(host_.played());
+  // The record knows this finish once every listener has heard the end.
+  if (compare_) QMetaObject::invokeMethod(this, &TableWindow::add_comparison, Qt::QueuedConnection);
   show_guide(false);
   summary_->show();
   summary_->raise();
+  relayout();
+}
+
+void TableWindow::add_comparison() {
+  const std::string line = compare_();
+  if (line.empty()) return;
+  // After the figures of this tournament.
+  const auto last_row =
+      std::find_if(summary_lines_.rbegin(), summary_lines_.rend(),
+                   [](const SheetLine& l) { return l.kind == SheetLine::Kind::row; });
+  summary_lines_.insert(last_row.base(), {SheetLine::Kind::row, "On your record", line});
   relayout();
 }
 

@@ -2,7 +2,8 @@
 // the window, and forwards the player's clicks and keys to the game host.
 // Keys: C, K, R, F play the bet panel and B goes into the amount box (all
 // left to the game to accept), F9/F10 the winner label, F11 full screen;
-// L the hand log, F1 the house rules guide, + and - the game speed. Tab
+// L the hand log, F1 the house rules guide, + and - the game speed, H the
+// record window (the program opens it). Tab
 // reaches every control, Space or Enter presses it, Escape leaves the amount
 // box. The table's pictures in words are the TableReader's.
 // It keeps no game state of its own: what it remembers of the model is what
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -100,7 +102,13 @@ class TableWindow : public QWidget {
   // "Leave the tournament?", while it is asked.
   QMessageBox* leave_question() const;
 
+  // How the human's finish compares with the record, for the end summary
+  // ("your best place yet"); empty for none.
+  void set_comparison(std::function<std::string()> compare) { compare_ = std::move(compare); }
+
  signals:
+  // H: the player asks for the record of the tournaments played.
+  void record_requested();
   // The human's turn opened while the player looked elsewhere: the desktop
   // was asked to draw attention to the window.
   void turn_alerted();
@@ -135,6 +143,7 @@ class TableWindow : public QWidget {
   void ask_to_leave();
   void refused(Chips least);
   void show_summary();
+  void add_comparison();
   int log_width() const;
   void animate();
   // The places the animations cover at a moment: each chip on its way and
@@ -179,6 +188,7 @@ class TableWindow : public QWidget {
   SheetView* guide_ = nullptr;
   SheetView* summary_ = nullptr;
   std::vector<SheetLine> guide_lines_, summary_lines_;
+  std::function<std::string()> compare_;
   QPushButton* log_button_ = nullptr;
   QPushButton* guide_button_ = nullptr;
   QPushButton* speed_button_ = nullptr;

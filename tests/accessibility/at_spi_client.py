@@ -225,7 +225,9 @@ def table_by_keyboard(app, game):
     check(game.wait(WAIT) == 0, "Space on Exit, then Enter, ended the game")
 
 
-def main():
+def run(command, app_name, play):
+    """Starts command, finds it on the bus by app_name and hands it to
+    play(app, process); returns the exit status."""
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     # libatspi aborts a process that cannot reach the bus: ask a child first.
     probe = subprocess.run([sys.executable, "-c", "import pyatspi\n"
@@ -237,21 +239,27 @@ def main():
         return SKIP
     pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
     pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
-    game = subprocess.Popen(sys.argv[1:], env=env)
+    process = subprocess.Popen(command, env=env)
     try:
-        app = wait_for("the game on the accessibility bus", lambda: next(
-            (a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "TARVIX"),
+        app = wait_for(f"{app_name} on the accessibility bus", lambda: next(
+            (a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == app_name),
             None))
-        settings_by_keyboard(app)
-        table_by_keyboard(app, game)
-    except Failed as failure:
+        play(app, process)
+    except (Failed, subprocess.TimeoutExpired) as failure:
         print(f"FAILED {failure}\nfocus went: {focus_log[-12:]}")
         return 1
     finally:
-        if game.poll() is None:
-            game.kill()
-            game.wait()
+        if process.poll() is None:
+            process.kill()
+            process.wait()
     return 0
+
+
+def main():
+    def play(app, game):
+        settings_by_keyboard(app)
+        table_by_keyboard(app, game)
+    return run(sys.argv[1:], "TARVIX", play)
 
 
 if __name__ == "__main__":

@@ -119,6 +119,15 @@ TEST(Record, RowsTotalsStandingsAndHandLogsComeBackAfterReopening) {
   EXPECT_EQ(last->of, 4);
   EXPECT_FALSE(standing_of(rows, rows[3].id));  // abandoned: no standing
 
+  // Forgetting the record leaves the tournament kept for later, journal and all.
+  store->command(rows[0].id, 0, Command{5, CommandKind::press_key, 3, ""});
+  store->forget_record();
+  ASSERT_EQ(store->tournaments().size(), 1u);
+  EXPECT_EQ(store->tournaments()[0].name, "Bo");
+  EXPECT_EQ(store->kept()->commands.size(), 1u);
+  EXPECT_EQ(store->hand_log(rows[5].id), "");
+  EXPECT_EQ(store->totals().played, 0);
+
   // A new tournament abandons the kept one; forgetting keeps the choices.
   store->remember("name", "Bo");
   store->begin(Start{8, Settings{"Bo", 0, 0x8000}, 0, {}});
