@@ -85,8 +85,9 @@ void Keeper::hand_started(int hand) {
 void Keeper::seen(const GameEvent& event) {
   if (const auto* started = std::get_if<HandStarted>(&event)) {
     hand_started(started->hand);
-  } else if (const auto* action = std::get_if<SeatAction>(&event)) {
-    if (action->seat == human && action->kind == ActionKind::sit_out_fee) ++progress_.sat_out_hands;
+  } else if (const auto* sat_out = std::get_if<SatOut>(&event)) {
+    // Every hand sat out, not only those that cost the dealer's fee.
+    if (sat_out->seat == human) ++progress_.sat_out_hands;
   } else if (const auto* showdown = std::get_if<Showdown>(&event)) {
     for (const ShowdownHand& hand : showdown->hands) {
       if (hand.seat != human) continue;

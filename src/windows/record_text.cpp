@@ -104,7 +104,7 @@ std::vector<std::string> column_titles() {
           "Ended",
           "Hands",
           "Time played",
-          "Biggest pot won",
+          "Biggest share won",
           "Best hand shown down",
           "Times resumed"};
 }

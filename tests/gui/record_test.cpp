@@ -103,7 +103,7 @@ TEST(Record, FiguresChartAndListCountAnAbandonedTournamentOnceAndNeverAsAFinish)
   }
   EXPECT_EQ(column(list.topLevelItem(5), "Number"), "4 183 775");
   EXPECT_EQ(column(list.topLevelItem(5), "Time played"), "1 h 30 min");
-  EXPECT_EQ(column(list.topLevelItem(1), "Biggest pot won"), "80");
+  EXPECT_EQ(column(list.topLevelItem(1), "Biggest share won"), "80");
 }
 
 TEST(Record, AnEmptyRecordSaysSoAndOffersNothingToForgetOrExport) {
