@@ -182,6 +182,9 @@ def table_by_keyboard(app, game):
     check(find(table, "label", "Whose turn: you"), "whose turn it is")
     check(find(table, "label", pattern="Dealer button: .+"), "the dealer button")
     check(find(table, "label", pattern=r"Limits \d+ and \d+"), "the limits read as words")
+    pot = [n.name for n in find(table, "label", pattern=r"Pot .*\d+")]
+    check(pot and all(re.fullmatch(r"Pot:? \d+", n) for n in pot),
+          f"the pot and its total said once each, as shown: {pot}")
     told = [n for n in notices if re.search(r" (posts|raises|bets|calls|checks|folds)\b", n)]
     check(told, f"the seats' actions were announced: {told[-1]!r}" if told else
           f"the seats' actions announced (heard: {notices[-3:]})")
