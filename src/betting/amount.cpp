@@ -75,6 +75,13 @@ double numeric_value(const std::string& text) {
   return value;
 }
 
+bool starts_with_number(const std::string& text) {
+  std::size_t i = 0;
+  while (i < text.size() && blank(text[i])) ++i;
+  double value = 0;
+  return read_number(text, i, value) != i;
+}
+
 bool is_numeric(const std::string& text) {
   std::size_t i = 0;
   while (i < text.size() && blank(text[i])) ++i;

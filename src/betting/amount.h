@@ -10,5 +10,7 @@ namespace tarvix {
 
 double numeric_value(const std::string& text);
 bool is_numeric(const std::string& text);
+// Whether the text, blanks aside, begins with a number at all.
+bool starts_with_number(const std::string& text);
 
 }  // namespace tarvix

@@ -153,7 +153,7 @@ void Table::computer_turn(int k) {
     if (q.fold)
       tell_action(k, ActionKind::fold);
     else if (had_chips)
-      tell_stake(k, owed);
+      tell_stake(k, owed, Sizing::stack);
     street_end_check(k);
   }
   if (!raiser && p(seat_before(seat_before(k))).dealer == 1) big_blind_closing_rule(k);
@@ -186,6 +186,7 @@ void Table::street_end_check(int k) {
   if (gameover) return;
   const int current = street();
   if (current < 0 || closing_seat(current) != k) return;
+  tell_unanswered_raise();
   switch (current) {
     case 0: show_flop1(); break;
     case 1: show_flop2(); break;

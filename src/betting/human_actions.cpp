@@ -25,7 +25,9 @@ void Table::Command5_GotFocus() {
   display.set_caption(Command6, number_text(raise));
 
   player& q = p(human);
-  if (!q.sittingout && !q.fold) {
+  // A seat all in has nothing to decide: the turn passes on without the
+  // panel ever showing, so nothing takes the keyboard or asks for attention.
+  if (!q.sittingout && !q.fold && !q.allin) {
     const bool opening = !control_shown(Command8);
     highlight_seat(human, true);
     for (Element e : {Command5, Command6, Command7, Command8, Command11, Text2, Shape12})
@@ -108,28 +110,40 @@ void Table::Command6_Click() {
 }
 
 void Table::Command11_Click() {
-  const Chips call = amount_to_call();
-  p(human).bet = call;
-  const std::string& typed = amount_text;
-  const double value = numeric_value(typed);
-  const Chips least = least_bet();
-  const bool accepted = !typed.empty() && static_cast<double>(least) <= value;
-  if (!accepted) {
-    tell(AmountRefused{least});
+  p(human).bet = amount_to_call();
+  const BetItStake bet = bet_it_stake();
+  if (bet.refused) {
+    tell(AmountRefused{bet.least, *bet.refused});
     return;
   }
   const Chips owed = currentbet;
-  Chips amount = call;
+  human_stake(bet.total);
+  tell_stake(human, owed, Sizing::typed);
+  human_raised(false);
+}
+
+BetItStake Table::bet_it_stake() const {
+  const Chips call = amount_to_call();
+  const std::string& typed = amount_text;
+  const double value = numeric_value(typed);
+  BetItStake bet{std::nullopt, least_bet(), call, 0, call};
+  if (typed.empty() || !starts_with_number(typed)) {
+    bet.refused = Refusal::no_number;
+    return bet;
+  }
+  if (value < static_cast<double>(bet.least)) {
+    bet.refused = Refusal::too_small;
+    return bet;
+  }
   if (is_numeric(typed)) {
     // Any typed size is cut to the stack before it becomes a whole number,
     // so a huge text cannot overflow.
     const double wanted = static_cast<double>(call) + std::fabs(std::nearbyint(value));
     const Chips prize = std::max<Chips>(p(human).prize, 0);
-    amount = wanted >= static_cast<double>(prize) ? prize : static_cast<Chips>(wanted);
+    bet.total = wanted >= static_cast<double>(prize) ? prize : static_cast<Chips>(wanted);
+    bet.typed = bet.total - call;
   }
-  human_stake(amount);
-  tell_stake(human, owed);
-  human_raised(false);
+  return bet;
 }
 
 Chips Table::least_bet() const {

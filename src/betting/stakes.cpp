@@ -17,16 +17,18 @@ void Table::stake(int k, Chips amount) {
   player& q = p(k);
   q.bet = take_chips(k, amount);
   q.totalbet += q.bet;
+  q.handbet += q.bet;
 }
 
-void Table::tell_action(int k, ActionKind kind, Chips called) {
+void Table::tell_action(int k, ActionKind kind, Chips called, Sizing sizing) {
   const player& q = p(k);
   const bool stakes =
       kind != ActionKind::fold && kind != ActionKind::check && kind != ActionKind::stay_in;
-  tell(SeatAction{k, kind, stakes ? q.bet : 0, q.totalbet, q.prize, pot, q.prize < 1, called});
+  tell(SeatAction{k, kind, stakes ? q.bet : 0, q.totalbet, q.prize, pot, q.prize < 1, called,
+                  sizing});
 }
 
-void Table::tell_stake(int k, Chips owed_before) {
+void Table::tell_stake(int k, Chips owed_before, Sizing sizing) {
   // Told by what the chips did: a raise cut to a short stack may only call.
   const player& q = p(k);
   ActionKind kind = q.totalbet < owed_before ? ActionKind::stay_in : ActionKind::check;
@@ -36,7 +38,17 @@ void Table::tell_stake(int k, Chips owed_before) {
     kind = ActionKind::call;
   const bool sized = kind == ActionKind::bet || kind == ActionKind::raise;
   const Chips called = std::clamp<Chips>(owed_before - (q.totalbet - q.bet), 0, q.bet);
-  tell_action(k, kind, sized ? called : 0);
+  tell_action(k, kind, sized ? called : 0, sized ? sizing : Sizing::limits);
+}
+
+void Table::tell_unanswered_raise() {
+  RaiseUnanswered told;
+  for (int s = 1; s <= seats; ++s) {
+    const player& q = p(s);
+    if (q.Active && !q.fold && !q.allin && !q.sittingout && q.totalbet < currentbet)
+      told.owing.push_back(s);
+  }
+  if (!told.owing.empty()) tell(told);
 }
 
 Chips Table::chips_in_stacks() const {

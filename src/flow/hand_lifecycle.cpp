@@ -45,6 +45,7 @@ void Table::remove_folds() {
   for (int s = 1; s <= seats; ++s) {
     p(s).fold = !p(s).Active;
     p(s).allin = false;
+    p(s).handbet = 0;
   }
 }
 
@@ -72,7 +73,8 @@ void Table::sitting_out_dealer_fee() {
   chips_taken += fee;
   show_stack(human);
   if (q.prize < 1) q.allin = true;
-  tell(SeatAction{human, ActionKind::sit_out_fee, fee, 0, q.prize, pot, q.allin});
+  tell(
+      SeatAction{human, ActionKind::sit_out_fee, fee, 0, q.prize, pot, q.allin, 0, Sizing::limits});
 }
 
 void Table::take_antes() {
@@ -80,6 +82,7 @@ void Table::take_antes() {
     player& q = p(s);
     if (!q.Active) continue;
     const Chips ante = take_chips(s, limits);
+    q.handbet += ante;
     if (q.prize < 1) q.allin = true;
     pot += ante;
     currentbet = limits;

@@ -70,6 +70,8 @@ class Game {
   Finish finish() const;
   int hand() const;  // the hand in play, 1 for the first
   SitOut sit_out() const;
+  // What Bet It would do with the amount box's text now.
+  BetItStake bet_it_stake() const;
   // A seat's cards on the table as the human sees them, in deal order: the
   // card where its face shows, no_card where its back does.
   std::vector<int> cards_seen(int seat) const;

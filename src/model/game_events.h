@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -43,6 +44,11 @@ struct ForcedBet {
 // house rules let a computer seat do; it stakes nothing.
 enum class ActionKind { call, check, stay_in, raise, bet, fold, sit_out_fee };
 
+// How a bet or raise was sized: by the limits (Raise), by a computer seat
+// from its own stack, or by the human in the amount box (the call plus the
+// amount typed).
+enum class Sizing { limits, stack, typed };
+
 // A seat's action. A raise that opens a street is a bet; a seat already all
 // in only ever reports a fold.
 struct SeatAction {
@@ -54,6 +60,7 @@ struct SeatAction {
   Chips pot;           // the pot after it, the street's stakes included
   bool all_in;
   Chips called = 0;  // of a bet or raise, the part that called what the seat owed
+  Sizing sizing = Sizing::limits;
 };
 
 // The cards of a street are shown: 3 for third street .. 7 for seventh.
@@ -64,6 +71,12 @@ struct StreetShown {
 // The street's stakes are gathered into the pot.
 struct BetsGathered {
   Chips pot;
+};
+
+// A street ends at its closing seat while seats still in owe chips to a
+// later raise: the raise stands unanswered.
+struct RaiseUnanswered {
+  std::vector<int> owing;  // the seats that had not matched it, seat order
 };
 
 // The turn is passed to a seat: to its light, or for the human's decision
@@ -90,9 +103,24 @@ struct HumanTurnOpened {
   Chips least;  // the least amount Bet It accepts in the box
 };
 
+// Why Bet It refuses the text in the amount box.
+enum class Refusal { no_number, too_small };
+
+// What Bet It does with the text in the amount box: refuses it, or stakes
+// `total`, which is the call and the amount typed, cut to the stack; a text
+// with more than a number in it (but a number first) stakes the call alone.
+struct BetItStake {
+  std::optional<Refusal> refused;
+  Chips least;  // the least amount the box must hold
+  Chips call;
+  Chips typed;  // the amount typed, as a whole number, once accepted
+  Chips total;
+};
+
 // Bet It refused the amount in the box.
 struct AmountRefused {
   Chips least;  // the least amount the box must hold
+  Refusal why;
 };
 
 struct ShowdownHand {
@@ -100,6 +128,9 @@ struct ShowdownHand {
   std::string hand;  // the hand's description, as the winner line writes it
   Chips won;         // 0 for a seat that lost
   int value;         // the hand value behind the description: higher is better
+  // Won while all in with less staked in the hand than another seat: with
+  // no side pots the whole share is still paid.
+  bool short_all_in;
 };
 
 // The pot is paid. An uncontested hand lists only its winner.
@@ -146,10 +177,10 @@ struct PauseChanged {
   bool paused;
 };
 
-using GameEvent =
-    std::variant<HandStarted, ButtonMoved, SatOut, ForcedBet, SeatAction, StreetShown, BetsGathered,
-                 TurnPassed, TurnTaken, HumanTurnOpened, AmountRefused, Showdown, LimitsRaised,
-                 NewcomerSeated, SeatRetired, PlayersLeft, TournamentOver, GameEnded, PauseChanged>;
+using GameEvent = std::variant<HandStarted, ButtonMoved, SatOut, ForcedBet, SeatAction, StreetShown,
+                               BetsGathered, TurnPassed, TurnTaken, HumanTurnOpened, AmountRefused,
+                               Showdown, LimitsRaised, NewcomerSeated, SeatRetired, PlayersLeft,
+                               TournamentOver, GameEnded, PauseChanged, RaiseUnanswered>;
 
 using Listener = std::function<void(const GameEvent&)>;
 

@@ -24,6 +24,7 @@ struct player {
   bool allin = false;
   Chips bet = 0;
   Chips totalbet = 0;
+  Chips handbet = 0;  // staked into the pot in this hand, antes and blinds included
   bool fold = false;
   std::string handvalue;
   int handnumber = 0;

@@ -201,10 +201,12 @@ class Table {
   void stake(int k, Chips amount);
   // Tells the seat's action, with its stake and what it left.
   // called: of a bet or raise, the part that called what the seat owed.
-  void tell_action(int k, ActionKind kind, Chips called = 0);
+  void tell_action(int k, ActionKind kind, Chips called = 0, Sizing sizing = Sizing::limits);
   // Tells a stake as a bet, raise, call or check, from what it did to the
   // amount every seat owed before it (currentbet).
-  void tell_stake(int k, Chips owed_before);
+  void tell_stake(int k, Chips owed_before, Sizing sizing = Sizing::limits);
+  // Tells the seats still able to act that owe chips as the street closes.
+  void tell_unanswered_raise();
 
   // ---- Human actions (betting/human_actions.cpp) --------------------------
   void Command5_GotFocus();
@@ -221,7 +223,8 @@ class Table {
   void Command3_Click();  // Sit Out
   void Form_KeyDown(int keycode);
   Chips amount_to_call() const { return currentbet - p(human).totalbet; }
-  Chips least_bet() const;  // the least amount Bet It accepts in the box
+  Chips least_bet() const;          // the least amount Bet It accepts in the box
+  BetItStake bet_it_stake() const;  // what Bet It would do with the box's text
   void human_stake(Chips amount);
   void human_after_action(bool folding);
   void human_passes_on();

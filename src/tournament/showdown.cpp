@@ -1,5 +1,6 @@
 // The showdown: the winners from the ranks, the pot paid to them, the hands
 // turned face up, and the end of the tournament for the human.
+#include <algorithm>
 #include <vector>
 
 #include "model/table.h"
@@ -124,12 +125,15 @@ void Table::tell_showdown(const std::array<Chips, seats + 1>& share) {
   int still_in = 0;
   for (int s = 1; s <= seats; ++s) still_in += p(s).fold ? 0 : 1;
   const bool contested = still_in > 1;
+  Chips most_staked = 0;
+  for (int s = 1; s <= seats; ++s) most_staked = std::max(most_staked, p(s).handbet);
   Showdown told{contested, pot, {}};
   for (int s = 1; s <= seats; ++s) {
     const Chips won = share[static_cast<std::size_t>(s)];
     if (p(s).fold && won == 0) continue;
     if (!contested && won == 0) continue;
-    told.hands.push_back({s, p(s).handvalue, won, p(s).handnumber});
+    const bool short_all_in = won > 0 && p(s).allin && p(s).handbet < most_staked;
+    told.hands.push_back({s, p(s).handvalue, won, p(s).handnumber, short_all_in});
   }
   tell(told);
 }
