@@ -62,7 +62,38 @@ void found_or_blank(player& q, procedures::Hand& hand, Category category, int in
     found(q, hand, category, index);
 }
 
+const char* const rank_words[procedures::ranks_in_pack] = {"two",   "three", "four", "five", "six",
+                                                           "seven", "eight", "nine", "ten",  "jack",
+                                                           "queen", "king",  "ace"};
+const char* const rank_plurals[procedures::ranks_in_pack] = {
+    "twos",  "threes", "fours", "fives",  "sixes", "sevens", "eights",
+    "nines", "tens",   "jacks", "queens", "kings", "aces"};
+
 }  // namespace
+
+std::string hand_words(int value) {
+  const int c = value / value_step - 1;
+  const int index = value % value_step - 1;
+  if (c < 0 || c >= procedures::category_count || index < 0) return {};
+  const auto category = static_cast<Category>(c);
+  const bool by_suit = description_of(category).by_suit;
+  if (by_suit ? index >= procedures::suits_in_pack : index >= procedures::ranks_in_pack) return {};
+  const std::string rank = by_suit ? "" : rank_words[index];
+  const std::string ranks = by_suit ? "" : rank_plurals[index];
+  switch (category) {
+    case Category::top: return rank + " high";
+    case Category::pair: return "pair of " + ranks;
+    case Category::two_kind: return "two pair, " + ranks;
+    case Category::three_kind: return "three of a kind, " + ranks;
+    case Category::straight: return "straight to the " + rank;
+    case Category::flush: return std::string("flush in ") + suit_words[index];
+    case Category::full_house: return "full house, " + ranks;
+    case Category::four_kind: return "four of a kind, " + ranks;
+    case Category::straight_flush: return "straight flush to the " + rank;
+    case Category::royal_flush: return std::string("royal flush in ") + suit_words[index];
+  }
+  return {};
+}
 
 void Table::evaluate_player_cards() {
   for (int s = 1; s <= seats; ++s) {

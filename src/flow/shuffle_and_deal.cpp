@@ -24,7 +24,7 @@ void Table::dealfirst() {
 
 void Table::distribute_cards_for_10() {
   for (int c = 1; c <= 7; ++c) {
-    const bool face_up = c == 2 || c == 4 || c == 5 || c == 6;
+    const bool face_up = dealt_face_up(c);
     for (int s = 1; s <= seats; ++s) {
       const int card =
           deck[static_cast<std::size_t>((c - 1) * 7) + static_cast<std::size_t>(s - 1)];

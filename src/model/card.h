@@ -25,6 +25,15 @@ void write_card_text(int card, std::string& text);
 // spades". Anything outside 1..52 gives the empty text.
 std::string card_words(int card);
 
+// A hand value (ShowdownHand::value) in words, as a screen reader says it:
+// "pair of nines", "full house, kings", "flush in hearts". Empty for a value
+// that names no hand.
+std::string hand_words(int value);
+
+// Whether the c-th card a seat is dealt (1 .. 7) lies face up: the second,
+// fourth, fifth and sixth; the others are the seat's own, face down.
+constexpr bool dealt_face_up(int c) { return c == 2 || c == 4 || c == 5 || c == 6; }
+
 // The rank tokens in ascending order, "2" .. "A".
 extern const char* const rank_tokens[13];
 

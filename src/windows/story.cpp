@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "model/card.h"
+#include "windows/guide.h"
+
 namespace tarvix::windows {
 
 namespace {
@@ -15,6 +18,16 @@ constexpr long long per_second = 1000, per_minute = 60, per_hour = 3600;
 const char* const street_names[] = {"Third", "Fourth", "Fifth", "Sixth", "Seventh"};
 
 std::string amount(Chips chips) { return std::to_string(chips); }
+
+// Both forms of a line grow together: what is written and what is said.
+struct Said {
+  std::string text, spoken;
+  void add(const std::string& both) { add(both, both); }
+  void add(const std::string& written, const std::string& words) {
+    text += written;
+    spoken += words;
+  }
+};
 
 struct ForcedWords {
   const char* tag;  // on the plate
@@ -108,8 +121,8 @@ std::string Story::does(int seat, std::string verb) const {
   return "You " + verb;
 }
 
-void Story::log(std::string text, bool heading) {
-  if (on_line) on_line({std::move(text), heading});
+void Story::log(std::string text, bool heading, std::string spoken) {
+  if (on_line) on_line({std::move(text), heading, std::move(spoken)});
 }
 
 void Story::clear_tags(bool keep_folds) {
@@ -134,15 +147,17 @@ void Story::hear(const GameEvent& event) {
     // is shown on the next street.
     if (e->street > third_street) clear_tags(true);
     if (e->street == third_street) told_deal();
-    if (e->street >= third_street && e->street <= last_street)
-      log(std::string(street_names[e->street - third_street]) + " street");
+    if (e->street >= third_street && e->street <= last_street) told_street(e->street);
+  } else if (const auto* e = std::get_if<RaiseUnanswered>(&event)) {
+    told_unanswered(*e);
   } else if (const auto* e = std::get_if<BetsGathered>(&event)) {
     pot_ = e->pot;
     log("The pot holds " + amount(e->pot));
   } else if (const auto* e = std::get_if<Showdown>(&event)) {
     told_showdown(*e);
   } else if (const auto* e = std::get_if<LimitsRaised>(&event)) {
-    log("The limits rise to " + amount(e->limits) + " - " + amount(2 * e->limits));
+    log(house_rule_note(HouseRule::limits,
+                        "The limits rise to " + amount(e->limits) + " - " + amount(2 * e->limits)));
   } else if (const auto* e = std::get_if<NewcomerSeated>(&event)) {
     log(e->name + " takes seat " + std::to_string(e->seat) + " with " + amount(e->stack) +
         " chips");
@@ -201,7 +216,71 @@ void Story::told_action(const SeatAction& action) {
   if (raise) line.append(" ").append(amount(action.amount - action.called)).append(" to");
   if (!stakes_nothing(action.kind)) line.append(" ").append(amount(figure));
   if (action.kind == ActionKind::sit_out_fee) line += ", which goes to no pot and leaves the game";
-  log(line + (all_in ? ", all in" : ""));
+  line += all_in ? ", all in" : "";
+  const bool sized = action.kind == ActionKind::bet || action.kind == ActionKind::raise;
+  if (action.kind == ActionKind::fold && action.all_in)
+    line = house_rule_note(HouseRule::all_in_fold, line + ", all in");
+  else if (action.kind == ActionKind::sit_out_fee)
+    line = house_rule_note(HouseRule::sitting_out, line);
+  else if (sized && action.sizing == Sizing::stack)
+    line = house_rule_note(HouseRule::computer_bets, line + ": sized from its stack");
+  else if (sized && action.sizing == Sizing::typed)
+    line =
+        house_rule_note(HouseRule::bet_it, line + ": " + amount(action.called) + " to call and " +
+                                               amount(action.amount - action.called) + " typed");
+  log(line);
+}
+
+std::pair<std::string, std::string> Story::shown_cards(int seat) const {
+  Said said;
+  for (int card : game_.cards_seen(seat)) {
+    if (card == no_card) continue;
+    if (!said.text.empty()) said.add(" ", ", ");
+    said.add(convert2card(card), card_words(card));
+  }
+  return {said.text, said.spoken};
+}
+
+void Story::told_street(int street) {
+  // Each seat's card of the street as the human sees it; the human's own
+  // face-down cards marked, since only the human sees them.
+  const std::size_t dealt = static_cast<std::size_t>(street);
+  const std::size_t first = street == third_street ? 0 : dealt - 1;
+  Said others, mine;
+  for (int seat = 1; seat <= seat_count; ++seat) {
+    const std::vector<int> seen = game_.cards_seen(seat);
+    if (seen.size() < dealt) continue;  // folded, or not dealt in
+    Said cards;
+    for (std::size_t c = first; c < dealt; ++c) {
+      const int card = seen[c];
+      const bool down = !dealt_face_up(static_cast<int>(c) + 1);
+      // Of the others' down cards only the one that is the street's news.
+      if (card == no_card && street == third_street) continue;
+      if (!cards.text.empty()) cards.add(" ", ", ");
+      if (card == no_card)
+        cards.add("down", "a card down");
+      else
+        cards.add(convert2card(card), card_words(card));
+      if (seat == human_seat && down) cards.add(" (down)", ", down");
+    }
+    if (cards.text.empty()) continue;
+    if (seat == human_seat) {
+      mine.add("; you: " + cards.text, "; you: " + cards.spoken);
+    } else {
+      others.add(others.text.empty() ? ": " : ", ");
+      others.add(name(seat) + " " + cards.text, name(seat) + " " + cards.spoken);
+    }
+  }
+  const std::string title = std::string(street_names[street - third_street]) + " street";
+  log(title + others.text + mine.text, false, title + others.spoken + mine.spoken);
+}
+
+void Story::told_unanswered(const RaiseUnanswered& unanswered) {
+  std::string who;
+  for (int seat : unanswered.owing) who += (who.empty() ? "" : ", ") + name(seat);
+  log(house_rule_note(
+      HouseRule::closing_seat,
+      "The street closes at its closing seat; the raise stands, unanswered by " + who));
 }
 
 void Story::told_showdown(const Showdown& showdown) {
@@ -210,16 +289,31 @@ void Story::told_showdown(const Showdown& showdown) {
     const ShowdownHand& winner = showdown.hands.front();
     log(does(winner.seat, "wins") + " " + amount(winner.won) + " uncontested");
   } else {
-    log("Showdown for a pot of " + amount(showdown.pot));
+    log(house_rule_note(HouseRule::hand_values, "Showdown for a pot of " + amount(showdown.pot)));
   }
   for (const ShowdownHand& hand : showdown.hands) {
     SeatTag& tag = tags_[static_cast<std::size_t>(hand.seat - 1)];
     tag.text = hand.hand;
     tag.kind = TagKind::hand;
     tag.won = hand.won;
-    if (showdown.contested)
-      log(does(hand.seat, "shows") + " " + hand.hand +
-          (hand.won > 0 ? ", wins " + amount(hand.won) : std::string()));
+    if (showdown.contested) {
+      // The hand in full, as it lies face up now; said with the hand's
+      // name in words rather than as the table writes it.
+      const auto [cards, cards_said] = shown_cards(hand.seat);
+      const std::string shows = does(hand.seat, "shows") + " ";
+      Said line;
+      line.add(shows + hand.hand, shows + hand_words(hand.value));
+      if (hand.won > 0) line.add(", wins " + amount(hand.won));
+      line.add(": " + cards, ": " + cards_said);
+      if (hand.short_all_in) {
+        const std::string why = ", all in for less and paid the whole share";
+        line.text = house_rule_note(HouseRule::no_side_pots, line.text + why);
+        line.spoken = house_rule_note(HouseRule::no_side_pots, line.spoken + why);
+      }
+      log(line.text, false, line.spoken);
+    } else if (hand.short_all_in) {
+      log(house_rule_note(HouseRule::no_side_pots, name(hand.seat) + " was all in for less"));
+    }
     if (hand.seat != human_seat) continue;
     record_.biggest_share = std::max(record_.biggest_share, hand.won);
     if (showdown.contested && hand.value > record_.best_value) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/game.h"
@@ -35,6 +36,8 @@ struct SheetLine {
 struct LogLine {
   std::string text;
   bool heading = false;  // a hand's number
+  std::string spoken;    // how a screen reader says it, where not as written
+  const std::string& said() const { return spoken.empty() ? text : spoken; }
 };
 
 // How the human's tournament went, for the summary at its end.
@@ -77,13 +80,17 @@ class Story {
   bool named(int seat) const;
   // The seat doing something, the verb as for a third person: "poker man calls".
   std::string does(int seat, std::string verb) const;
-  void log(std::string text, bool heading = false);
+  void log(std::string text, bool heading = false, std::string spoken = {});
   void clear_tags(bool keep_folds);
   void told_hand_start(const HandStarted& start);
   void told_deal();
   void told_forced_bet(const ForcedBet& bet);
   void told_action(const SeatAction& action);
+  void told_street(int street);
+  void told_unanswered(const RaiseUnanswered& unanswered);
   void told_showdown(const Showdown& showdown);
+  // A seat's cards face up as the table shows them, written and in words.
+  std::pair<std::string, std::string> shown_cards(int seat) const;
   void told_end(const TournamentOver& over);
 
   const Game& game_;

@@ -17,6 +17,8 @@ namespace {
 
 constexpr int human_seat = 1;
 constexpr int cards_a_seat = 7;
+// Far more than a screen reader falls behind by, even at the fastest pace.
+constexpr std::size_t notices_kept = 48;
 
 const char* const counted[] = {"no", "one", "two", "three", "four", "five", "six", "seven"};
 
@@ -60,8 +62,6 @@ TableReader::TableReader(TableWindow& window, GameHost& host)
         reader_text(QStringLiteral("seat%1_cards").arg(s), QAccessible::StaticText, &window);
   dealer_ = reader_text(QStringLiteral("dealer_button"), QAccessible::StaticText, &window);
   turn_ = reader_text(QStringLiteral("turn"), QAccessible::StaticText, &window);
-  notice_ = reader_text(QStringLiteral("notice"), QAccessible::Notification, &window);
-  notice_->hide();
 
   host.game().listen([self = QPointer<TableReader>(this)](const GameEvent& event) {
     if (self) self->heard(event);
@@ -84,10 +84,17 @@ void TableReader::announce(const QString& text) {
 }
 
 void TableReader::say_waiting() {
-  notice_->hide();
-  notice_->setAccessibleName(waiting_.join(QStringLiteral(". ")));
-  notice_->show();
+  QWidget* notice = reader_text(QStringLiteral("notice"), QAccessible::Notification, &window_);
+  notice->hide();
+  notice->setAccessibleName(waiting_.join(QStringLiteral(". ")));
+  notice->setGeometry(window_.to_view(design_rect(Label24)).toAlignedRect());
+  notice->show();
   waiting_.clear();
+  notices_.push_back(notice);
+  if (notices_.size() > notices_kept) {
+    notices_.front()->deleteLater();
+    notices_.pop_front();
+  }
 }
 
 bool TableReader::eventFilter(QObject* watched, QEvent* event) {
@@ -140,6 +147,7 @@ void TableReader::refresh_soon() {
 }
 
 QString TableReader::seat_name(int seat) const {
+  if (seat < 1 || seat > seat_count) return QStringLiteral("nobody");
   const QString name = QString::fromStdString(host_.screen().caption(name_label(seat))).trimmed();
   return name.isEmpty() ? QStringLiteral("Seat %1").arg(seat) : name;
 }
@@ -168,7 +176,7 @@ QString TableReader::seat_words(int seat) const {
   }
   const auto hand = showdown_.find(seat);
   if (hand != showdown_.end()) {
-    text += QStringLiteral("; hand: ") + QString::fromStdString(hand->second.hand).trimmed();
+    text += QStringLiteral("; hand: ") + QString::fromStdString(hand_words(hand->second.value));
     if (hand->second.won > 0) text += QStringLiteral("; won %1").arg(hand->second.won);
   }
   return text;
@@ -208,7 +216,8 @@ void TableReader::place() {
       window_.to_view({marker.left, marker.top, marker.width, marker.height}).toAlignedRect());
   if (turn_seat_ != 0)
     turn_->setGeometry(window_.to_view(design_rect(seat_light(turn_seat_))).toAlignedRect());
-  notice_->setGeometry(window_.to_view(design_rect(Label24)).toAlignedRect());
+  for (QWidget* notice : notices_)
+    notice->setGeometry(window_.to_view(design_rect(Label24)).toAlignedRect());
 }
 
 }  // namespace tarvix::windows

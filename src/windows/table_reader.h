@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <deque>
 #include <map>
 
 #include "model/game.h"
@@ -59,7 +60,10 @@ class TableReader : public QObject {
   std::array<QWidget*, seat_count> cards_{};
   QWidget* dealer_;
   QWidget* turn_;
-  QWidget* notice_;
+  // Each announcement is a notification of its own that keeps its name:
+  // a screen reader reads a name when it gets round to it, which at speed
+  // is after later announcements. The last ones stay for it, oldest first.
+  std::deque<QWidget*> notices_;
   QStringList waiting_;  // what is to be announced next
 
   int dealer_seat_ = 0;

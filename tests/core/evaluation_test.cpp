@@ -133,6 +133,24 @@ TEST(Evaluation, HardCasesAgreeWithTheTextEvaluator) {
   }
 }
 
+TEST(Evaluation, HandValuesAreSaidInWords) {
+  const std::pair<int, const char*> said[] = {
+      {112, "king high"},
+      {208, "pair of nines"},
+      {312, "two pair, kings"},
+      {413, "three of a kind, aces"},
+      {509, "straight to the ten"},
+      {602, "flush in diamonds"},
+      {712, "full house, kings"},
+      {801, "four of a kind, twos"},
+      {904, "straight flush to the five"},
+      {1004, "royal flush in spades"},
+      {0, ""},
+      {614, ""},
+  };
+  for (const auto& [value, words] : said) EXPECT_EQ(hand_words(value), words) << value;
+}
+
 TEST(Ranking, RanksTheFourBestValuesAndNamesTheLastBestSeat) {
   struct Case {
     std::array<int, seats> values, ranks;

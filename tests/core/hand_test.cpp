@@ -256,6 +256,32 @@ TEST_F(LoadedTable, AnAllInHumanOnTheBigBlindStillClosesTheStreet) {
   EXPECT_TRUE(turn_timer_running(table));
 }
 
+TEST(AllIn, TheHumanAllInIsNeverOfferedATurnAndHearsWhenTheHouseRulesAct) {
+  for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+    SCOPED_TRACE(seed);
+    ScriptedTable t(seed);
+    t.load();
+    ASSERT_TRUE(t.run_to_human_turn());
+    std::vector<GameEvent> told;
+    t.game.listen([&told](const GameEvent& e) { told.push_back(e); });
+    t.table.type_amount("1e999");
+    t.table.click(Command11);
+    ASSERT_TRUE(t.table.p(1).allin);
+    const int hand = t.game.hand();
+    while (t.game.hand() == hand && !t.game.ended()) ASSERT_TRUE(t.step());
+    for (const GameEvent& e : told) {
+      EXPECT_FALSE(std::holds_alternative<HumanTurnOpened>(e));
+      if (const auto* showdown = std::get_if<Showdown>(&e)) {
+        for (const ShowdownHand& h : showdown->hands) EXPECT_TRUE(!h.short_all_in || h.won > 0);
+      }
+      // Whoever still owes chips as a street closes is still in and not all in.
+      if (const auto* left = std::get_if<RaiseUnanswered>(&e)) {
+        for (int s : left->owing) EXPECT_NE(s, 1);
+      }
+    }
+  }
+}
+
 TEST_F(LoadedTable, ATurnGivenBackToTheSeatHoldingTheFocusIsTaken) {
   // Seat 7 folds and closes third street; the first tick of fourth street
   // gives the turn to seat 7 again, which still holds the focus.

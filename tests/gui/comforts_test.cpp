@@ -249,14 +249,15 @@ TEST_F(Comforts, AScreenReaderHearsTheCardsTheButtonTheTurnAndTheShowdownInWords
   QCoreApplication::processEvents();
   EXPECT_EQ(said(button), button->text().simplified());
 
-  // Folding from then on: at the showdown every hand still in is told with its description.
+  // Folding from then on: at the showdown every hand still in is told with
+  // its hand in words.
   while (!showdown) {
     if (game.human_turn_open()) key(Qt::Key_F);
     ASSERT_TRUE(game.step());
   }
   for (const ShowdownHand& hand : showdown->hands)
     EXPECT_TRUE(said(reader.seat_cards(hand.seat))
-                    .contains("; hand: " + QString::fromStdString(hand.hand).trimmed()));
+                    .contains("; hand: " + QString::fromStdString(hand_words(hand.value))));
 }
 
 // ---- Full screen -------------------------------------------------------------------

@@ -198,7 +198,7 @@ TEST(Layout, EveryTextAtItsLongestStaysInItsPlateOrPanelAtEverySize) {
   const auto ladder = Game::limits_ladder();
   const std::vector<windows::SheetLine> guide = windows::guide_lines(ladder);
   windows::Story story(game.game());
-  story.hear(Showdown{true, 1000000, {{1, "royal flush diamonds", 1000000, 1004}}});
+  story.hear(Showdown{true, 1000000, {{1, "royal flush diamonds", 1000000, 1004, false}}});
   story.hear(TournamentOver{Finish::knocked_out, 999, 1000});
   const std::vector<windows::SheetLine> summary = story.summary(100 * harness::game_hour);
 
