@@ -1,6 +1,7 @@
 // The hand log beside the table: every hand of the game in words, newest at
-// the bottom. Its text can be selected and copied. It keeps the whole game
-// in memory and writes no file.
+// the bottom. It follows play unless the keyboard is in it, where its text
+// can be read, selected and copied. It keeps the whole game in memory and
+// writes no file.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -16,6 +17,15 @@ class HandLog : public QPlainTextEdit {
   explicit HandLog(QWidget* parent);
 
   void add(const LogLine& line);
+  // The text's size for a window this tall.
+  void fit_text(int window_height);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  // Back to the newest line, unless the player is reading in the log.
+  void follow();
 };
 
 }  // namespace tarvix::windows

@@ -104,6 +104,16 @@ std::string sit_out_words(SitOut state) {
   return {};
 }
 
+std::string sheet_words(const std::vector<SheetLine>& lines) {
+  std::string said;
+  for (const SheetLine& line : lines) {
+    if (!said.empty()) said += ". ";
+    said += line.left;
+    if (!line.right.empty()) said += ": " + line.right;
+  }
+  return said;
+}
+
 bool Story::named(int seat) const {
   return game_.seat_name(seat).find_first_not_of(' ') != std::string::npos;
 }

@@ -102,6 +102,9 @@ class Story {
   bool alone_ = false;
 };
 
+// A sheet's lines as one text to be said.
+std::string sheet_words(const std::vector<SheetLine>& lines);
+
 // The Sit Out button's state in words; empty while the human plays.
 std::string sit_out_words(SitOut state);
 // 1st, 2nd, 3rd, 4th .. 11th, 12th, 13th .. 21st.

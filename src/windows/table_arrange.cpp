@@ -9,6 +9,7 @@
 #include "windows/game_host.h"
 #include "windows/hand_log.h"
 #include "windows/sheet_view.h"
+#include "windows/table_reader.h"
 #include "windows/table_window.h"
 
 namespace tarvix::windows {
@@ -60,7 +61,21 @@ void TableWindow::show_log(bool shown) {
   arrange();
 }
 
+void TableWindow::log_key() {
+  // L takes the keyboard into the log, showing it; from there L takes the
+  // keyboard back to the table and puts the log away.
+  if (log_shown_ && focusWidget() == log_) {
+    show_log(false);
+    setFocus(Qt::ShortcutFocusReason);
+    return;
+  }
+  show_log(true);
+  log_->setFocus(Qt::ShortcutFocusReason);
+}
+
 void TableWindow::show_guide(bool shown) {
+  if (shown && guide_->isHidden())
+    reader_->announce(QString::fromStdString(sheet_words(guide_lines_)));
   guide_->setVisible(shown);
   if (shown) guide_->raise();
   relayout();
@@ -77,6 +92,7 @@ void TableWindow::arrange() {
     if (minimumWidth() != least) setMinimumWidth(least);
     log_->setGeometry(QRect(static_cast<int>(area.right()), 0,
                             width() - static_cast<int>(area.right()), height()));
+    log_->fit_text(height());
   }
   place_widgets();
   relayout();

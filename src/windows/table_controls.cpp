@@ -1,5 +1,6 @@
 // The table window's buttons and amount box: made, placed on the design's
 // places and styled, with the captions the game gives them.
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "windows/game_host.h"
 #include "windows/sheet_view.h"
 #include "windows/table_button.h"
+#include "windows/table_reader.h"
 #include "windows/table_window.h"
 
 namespace tarvix::windows {
@@ -134,8 +136,16 @@ void TableWindow::make_controls() {
   amount_box_->setAccessibleName(QStringLiteral("Amount to bet"));
   amount_box_->setAccessibleDescription(
       QStringLiteral("Chips to stake on top of the amount to call; Enter bets them. Key B."));
-  connect(amount_box_, &QLineEdit::textEdited, this,
-          [this](const QString& text) { host_.type_amount(text.toStdString()); });
+  connect(amount_box_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    host_.type_amount(text.toStdString());
+    show_bet_note();
+  });
+  bet_note_ = new QLabel(this);
+  bet_note_->setObjectName(QStringLiteral("bet_note"));
+  bet_note_->setAccessibleName(QStringLiteral("Bet It"));
+  bet_note_->setAlignment(Qt::AlignCenter);
+  bet_note_->setWordWrap(true);
+  bet_note_->hide();
   connect(amount_box_, &QLineEdit::returnPressed, this, [this] { host_.press_key(Key::enter); });
   // Tab goes round the panel, then Sit Out and Exit.
   QWidget* previous = nullptr;
@@ -167,6 +177,8 @@ void TableWindow::make_view_buttons() {
 }
 
 void TableWindow::set_speed(GameSpeed speed) {
+  if (speed != speed_ && reader_)
+    reader_->announce(QStringLiteral("Game speed: %1").arg(speed_choice(speed).name));
   speed_ = speed;
   host_.set_pace(speed_choice(speed).pace);
   speed_button_->setText(QStringLiteral("Speed: %1").arg(speed_choice(speed).name));
@@ -232,6 +244,16 @@ void TableWindow::sync_widget(Element e) {
 void TableWindow::place_widgets() {
   for (Element e : button_elements) sync_widget(e);
   sync_widget(Text2);
+  // The note stands on the bet panel's top edge, as wide as the panel.
+  constexpr int note_height = 300;
+  const Rect panel = design_rect(Shape12);
+  bet_note_->setGeometry(
+      to_view({panel.left, panel.top - note_height, panel.width, note_height}).toAlignedRect());
+  bet_note_->setStyleSheet(
+      QStringLiteral("QLabel { background: #0b1610; color: #f4efdc; border: 1px solid #d9b85c;"
+                     " border-radius: 3px; font-size: %1px; }")
+          .arg(std::max(9, static_cast<int>(std::lround(150 * scale_)))));
+  if (!amount_box_->isVisible()) bet_note_->hide();
   place_view_buttons();
 }
 

@@ -1,8 +1,8 @@
 // What the game tells the window: the story in words, the human's turn, a
 // refused amount, the end of the tournament.
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
-#include <QToolTip>
 #include <algorithm>
 
 #include "windows/game_host.h"
@@ -12,16 +12,11 @@
 
 namespace tarvix::windows {
 
-namespace {
-
-constexpr int refusal_shown_ms = 3000;
-
-}  // namespace
-
 void TableWindow::heard(const GameEvent& event) {
   story_.hear(event);
   if (const auto* opened = std::get_if<HumanTurnOpened>(&event)) {
-    amount_box_->setPlaceholderText(QStringLiteral("at least %1").arg(opened->least));
+    amount_box_->setPlaceholderText(QStringLiteral("raise by at least %1").arg(opened->least));
+    show_bet_note();
     // The human's turn opened while the player looks elsewhere: the desktop
     // draws attention to the window.
     if (!isActiveWindow()) {
@@ -29,19 +24,45 @@ void TableWindow::heard(const GameEvent& event) {
       emit turn_alerted();
     }
   }
-  if (const auto* refusal = std::get_if<AmountRefused>(&event)) refused(refusal->least);
+  if (const auto* refusal = std::get_if<AmountRefused>(&event)) refused(*refusal);
   if (std::holds_alternative<TournamentOver>(event)) show_summary();
   if (!std::holds_alternative<TurnPassed>(event) && !std::holds_alternative<TurnTaken>(event))
     relayout();
 }
 
-void TableWindow::refused(Chips least) {
-  // Why Bet It did nothing, for a moment, under the box.
-  const QString why = QStringLiteral("at least %1").arg(least);
-  amount_box_->setPlaceholderText(why);
-  reader_->announce(QStringLiteral("The bet must be ") + why);
-  QToolTip::showText(amount_box_->mapToGlobal(QPoint(0, amount_box_->height())), why, amount_box_,
-                     QRect(), refusal_shown_ms);
+namespace {
+
+QString refusal_words(Refusal why, Chips least) {
+  return why == Refusal::no_number ? QStringLiteral("type a number")
+                                   : QStringLiteral("at least %1").arg(least);
+}
+
+}  // namespace
+
+void TableWindow::refused(const AmountRefused& refusal) {
+  // Why Bet It did nothing, beside the box until the text changes.
+  const QString why = refusal_words(refusal.why, refusal.least);
+  bet_note_->setText(why);
+  bet_note_->show();
+  reader_->announce(QStringLiteral("Bet It: ") + why);
+}
+
+void TableWindow::show_bet_note() {
+  const BetItStake bet = host_.game().bet_it_stake();
+  QString note;
+  if (amount_box_->text().isEmpty() || !amount_box_->isVisible())
+    note.clear();
+  else if (bet.refused)
+    note = refusal_words(*bet.refused, bet.least);
+  else if (bet.total == bet.call)
+    note = QStringLiteral("%1 in all: the call alone").arg(bet.total);
+  else if (bet.call > 0)
+    note =
+        QStringLiteral("%1 in all: %2 to call and %3").arg(bet.total).arg(bet.call).arg(bet.typed);
+  else
+    note = QStringLiteral("%1 in all").arg(bet.total);
+  bet_note_->setText(note);
+  bet_note_->setVisible(!note.isEmpty());
 }
 
 void TableWindow::show_summary() {
@@ -52,6 +73,7 @@ void TableWindow::show_summary() {
   summary_->show();
   summary_->raise();
   relayout();
+  reader_->announce(QString::fromStdString(sheet_words(summary_lines_)));
 }
 
 void TableWindow::add_comparison() {

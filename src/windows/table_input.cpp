@@ -4,9 +4,11 @@
 #include <QLineEdit>
 #include <QToolTip>
 
+#include "windows/caption.h"
 #include "windows/game_host.h"
 #include "windows/plain_text.h"
 #include "windows/sheet_view.h"
+#include "windows/table_reader.h"
 #include "windows/table_window.h"
 
 namespace tarvix::windows {
@@ -35,7 +37,7 @@ bool by_tab(QEvent* focus_event) {
 bool TableWindow::view_key(QKeyEvent* event) {
   if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   switch (event->key()) {
-    case Qt::Key_L: show_log(!log_shown_); break;
+    case Qt::Key_L: log_key(); break;
     case Qt::Key_F1: show_guide(guide_->isHidden()); break;
     case Qt::Key_Plus:
     case Qt::Key_Equal: set_speed(faster(speed_)); break;
@@ -77,7 +79,11 @@ void TableWindow::keyPressEvent(QKeyEvent* event) {
       showNormal();
       break;
     case Qt::Key_F9: host_.press_key(Key::f9); break;
-    case Qt::Key_F10: host_.press_key(Key::f10); break;
+    case Qt::Key_F10:
+      host_.press_key(Key::f10);
+      if (screen_.visible(winnerlabel))
+        reader_->announce(QStringLiteral("Winner: ") + trimmed(screen_.caption(winnerlabel)));
+      break;
     default: QWidget::keyPressEvent(event); return;
   }
   event->accept();

@@ -9,6 +9,7 @@
 #include "model/card.h"
 #include "windows/accessible_role.h"
 #include "windows/game_host.h"
+#include "windows/hand_log.h"
 #include "windows/table_window.h"
 
 namespace tarvix::windows {
@@ -134,7 +135,12 @@ void TableReader::open_turn(const HumanTurnOpened& opened) {
   const QString what =
       e == Command5 ? QStringLiteral("call %1").arg(opened.to_call) : QStringLiteral("check");
   set_name(button, QStringLiteral("Your turn: ") + what);
-  button->setFocus(Qt::OtherFocusReason);
+  // A player reading the log keeps the keyboard there; the turn is still
+  // announced.
+  if (window_.focusWidget() == window_.log())
+    announce(QStringLiteral("Your turn: ") + what);
+  else
+    button->setFocus(Qt::OtherFocusReason);
 }
 
 void TableReader::refresh_soon() {

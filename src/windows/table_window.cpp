@@ -56,7 +56,7 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
   // What happens reaches the screen reader as the log tells it.
   story_.on_line = [this](const LogLine& line) {
     log_->add(line);
-    reader_->announce(QString::fromStdString(line.text));
+    reader_->announce(QString::fromStdString(line.said()));
   };
   guide_lines_ = guide_lines(Game::limits_ladder());
   guide_ = new SheetView(QStringLiteral("Guide"), this);

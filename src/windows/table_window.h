@@ -31,6 +31,7 @@
 #include "windows/story.h"
 #include "windows/table_layout.h"
 
+class QLabel;
 class QLineEdit;
 class QMessageBox;
 class QPushButton;
@@ -141,7 +142,11 @@ class TableWindow : public QWidget {
   bool view_key(class QKeyEvent* event);
   bool must_ask_to_leave() const;
   void ask_to_leave();
-  void refused(Chips least);
+  void refused(const AmountRefused& refusal);
+  // Beside the amount box: what Bet It will stake for the text typed, or
+  // why it refuses it.
+  void show_bet_note();
+  void log_key();
   void show_summary();
   void add_comparison();
   int log_width() const;
@@ -177,6 +182,7 @@ class TableWindow : public QWidget {
 
   std::map<Element, QPushButton*> buttons_;
   QLineEdit* amount_box_ = nullptr;
+  QLabel* bet_note_ = nullptr;
   std::map<Element, SpokenLabel*> spoken_;
   TableReader* reader_ = nullptr;
 

@@ -2,13 +2,13 @@
 // buttons, the amount box, the keys, Sit Out and Exit.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
-#include <QToolTip>
 
 #include "harness/gui_game.h"
 #include "windows/settings_window.h"
@@ -158,14 +158,33 @@ TEST_F(Played, EnterInTheAmountBoxBetsAndTooSmallAnAmountKeepsTheTurnOpen) {
   const Chips before = human_seat().prize;
   const Chips call = game.table().amount_to_call();
   const Chips least = raise_caption();
-  // The empty box hints the least amount; a smaller one is refused, saying why.
-  const QString why = QStringLiteral("at least %1").arg(least);
-  EXPECT_EQ(window->amount_box()->placeholderText(), why);
+  // The empty box hints what the amount means; while the player types the
+  // panel shows the whole stake; a refused amount says why beside the box,
+  // inside the window.
+  EXPECT_EQ(window->amount_box()->placeholderText(),
+            QStringLiteral("raise by at least %1").arg(least));
+  auto* note = window->findChild<QLabel*>("bet_note");
+  const std::pair<QString, QString> typed[] = {
+      {"junk", "type a number"},
+      {QString::number(least - 1), QStringLiteral("at least %1").arg(least)},
+      {QString::number(least),
+       call > 0
+           ? QStringLiteral("%1 in all: %2 to call and %3").arg(call + least).arg(call).arg(least)
+           : QStringLiteral("%1 in all").arg(least)},
+  };
+  for (const auto& [text, says] : typed) {
+    window->amount_box()->clear();
+    type_in_box(text);
+    EXPECT_EQ(note->text(), says) << text.toStdString();
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(window->rect().contains(note->geometry()));
+  }
+  window->amount_box()->clear();
   type_in_box(QString::number(least - 1));
   QTest::keyClick(window->amount_box(), Qt::Key_Return);
   EXPECT_EQ(human_seat().prize, before);
   EXPECT_TRUE(window->button(Command11)->isVisible());
-  EXPECT_EQ(QToolTip::text(), why);
+  EXPECT_EQ(note->text(), QStringLiteral("at least %1").arg(least));
 
   window->amount_box()->clear();
   type_in_box(QString::number(least));

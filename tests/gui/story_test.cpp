@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "harness/gui_game.h"
+#include "model/card.h"
 #include "model/table.h"
 #include "windows/game_host.h"
 #include "windows/guide.h"
@@ -76,29 +78,73 @@ TEST_F(Told, TagsThePotAndTheLogFollowAHandToItsShowdown) {
   EXPECT_EQ(received, game.table().pot);
 
   const QStringList log = window->log()->toPlainText().split('\n');
+  // Each street's up cards for every seat, the human's down cards marked;
+  // each house rule named where it acts; the showdown's hands in full.
+  const auto card = [&](int s, int c) {
+    return QString::fromStdString(convert2card(game.table().p(s).card(c)));
+  };
+  const QString third_line = QStringLiteral("  Third street: boulder man %1").arg(card(2, 2));
+  const QString mine =
+      QStringLiteral("; you: %1 (down) %2 %3 (down)").arg(card(1, 1), card(1, 2), card(1, 3));
+  const QString computer = QStringLiteral(": sized from its stack (house rules: Computer bets)");
   const QStringList expected = {"Hand 1",
                                 "  The button goes to poker man",
-                                "  Third street",
+                                third_line,
                                 "  chips chips posts the small blind 10",
                                 "  rotten kid posts the big blind 20",
                                 "  You call 20",
-                                "  boulder man raises 50 to 70",
+                                "  boulder man raises 50 to 70" + computer,
                                 "  river rat folds",
-                                "  chips chips raises 50 to 170",
+                                "  chips chips raises 50 to 170" + computer,
                                 "  The pot holds 1082",
-                                "  Fourth street",
-                                "  rotten kid bets 20",
-                                "  Seventh street",
-                                "  Showdown for a pot of 2226",
-                                "  You show Pair 2",
-                                "  poker man shows Pair K, wins 2226"};
-  // In this order, among the others.
+                                "  Fourth street: boulder man " + card(2, 4),
+                                "  rotten kid bets 20" + computer,
+                                "  Seventh street: poker man down",
+                                "  Showdown for a pot of 2226 (house rules: Hand values)",
+                                "  You show Pair 2: " + card(1, 1),
+                                "  poker man shows Pair K, wins 2226: "};
+  // In this order, among the others, each line as it begins.
   qsizetype at = 0;
   for (const QString& line : expected) {
-    const qsizetype found = log.indexOf(line, at);
-    EXPECT_GE(found, 0) << line.toStdString();
-    if (found >= 0) at = found + 1;
+    const auto found = std::find_if(log.begin() + at, log.end(),
+                                    [&](const QString& l) { return l.startsWith(line); });
+    EXPECT_NE(found, log.end()) << line.toStdString();
+    if (found != log.end()) at = found - log.begin() + 1;
   }
+  EXPECT_TRUE(std::any_of(log.begin(), log.end(), [&](const QString& l) {
+    return l.startsWith(third_line) && l.endsWith(mine);
+  })) << mine.toStdString();
+}
+
+TEST_F(Told, TheLogTakesTheKeyboardByLAndFollowsPlayAfterAResizeAndEachLineIsANoticeOfItsOwn) {
+  windows::HandLog* log = window->log();
+  QTest::keyClick(window, Qt::Key_L);
+  ASSERT_TRUE(log->isVisible());
+  EXPECT_EQ(window->focusWidget(), log);
+  QTest::keyClick(log, Qt::Key_L);
+  EXPECT_FALSE(log->isVisible());
+  EXPECT_EQ(window->focusWidget(), window);
+
+  // Shown, resized, and the play goes on: the newest line stays in sight.
+  QTest::keyClick(window, Qt::Key_L);
+  window->setFocus();
+  const int font_before = log->font().pixelSize();
+  window->resize(window->size() * 3 / 2);
+  EXPECT_GT(log->font().pixelSize(), font_before);
+  for (int turns = 0; turns < 4 && game.run_to_human_turn(); ++turns) {
+    stay_in();
+    QCoreApplication::processEvents();
+  }
+  QCoreApplication::processEvents();
+  EXPECT_EQ(log->verticalScrollBar()->value(), log->verticalScrollBar()->maximum());
+
+  // Every announcement keeps its own notification and its words.
+  QSet<QString> said;
+  for (const QWidget* notice : window->findChildren<QWidget*>("notice")) {
+    EXPECT_FALSE(said.contains(notice->accessibleName()));
+    said.insert(notice->accessibleName());
+  }
+  EXPECT_GT(said.size(), 3);
 }
 
 TEST_F(Told, TheHouseRulesOpenByKeyAndButtonAndCloseByKeyOrClick) {
