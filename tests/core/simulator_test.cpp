@@ -100,7 +100,7 @@ TEST(Rules, NameWhatIsBroken) {
       {"seat 4 has no player but acts",
        [](Table& t, Screen&) {
          t.p(4).Active = false;
-         t.tell(SeatAction{4, ActionKind::call, 20, 20, 980, 50, false});
+         t.tell(SeatAction{4, ActionKind::call, 20, 20, 980, 50, false, Sizing::limits, 0});
        }},
       {"seat 4 has no player but stakes",
        [](Table& t, Screen&) {
@@ -110,7 +110,7 @@ TEST(Rules, NameWhatIsBroken) {
       {"seat 4 has no player but is in the showdown",
        [](Table& t, Screen&) {
          t.p(4).Active = false;
-         t.tell(Showdown{false, 30, {{4, "Pair 3", 30, 200}}});
+         t.tell(Showdown{false, 30, {{4, "Pair 3", 30, 200, false}}});
        }},
       {"7 players told as left with 6",
        [](Table& t, Screen&) {
