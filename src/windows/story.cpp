@@ -181,6 +181,8 @@ void Story::hear(const GameEvent& event) {
         " left in the tournament");
   } else if (const auto* e = std::get_if<TournamentOver>(&event)) {
     told_end(*e);
+  } else if (const auto* e = std::get_if<PauseChanged>(&event)) {
+    log(e->paused ? "The game is paused" : "The game goes on");
   }
 }
 
