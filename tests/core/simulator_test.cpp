@@ -100,7 +100,7 @@ TEST(Rules, NameWhatIsBroken) {
       {"seat 4 has no player but acts",
        [](Table& t, Screen&) {
          t.p(4).Active = false;
-         t.tell(SeatAction{4, ActionKind::call, 20, 20, 980, 50, false, Sizing::limits, 0});
+         t.tell(SeatAction{4, ActionKind::call, 20, 20, 980, 50, false, 0, Sizing::limits});
        }},
       {"seat 4 has no player but stakes",
        [](Table& t, Screen&) {
