@@ -6,7 +6,21 @@
 
 #include "windows/art/art.h"
 #include "windows/game_host.h"
+#include "windows/player_store.h"
 #include "windows/program.h"
+
+namespace {
+
+// Every window takes the application's icon, loaded once, and only after
+// the splash is on its way to the screen: the first frame does not wait.
+void schedule_icon(QApplication& app) {
+  QTimer::singleShot(0, &app, [] {
+    tarvix::art::init_resources();
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(tarvix::art::icon_path)));
+  });
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -16,16 +30,31 @@ int main(int argc, char** argv) {
   // The windows give way to one another; only the game's end quits.
   QApplication::setQuitOnLastWindowClosed(false);
 
-  // The game runs on the machine's clock; the player sets its pace.
-  tarvix::windows::GameHost host;
-  tarvix::windows::Program program(host);
-  QObject::connect(&program, &tarvix::windows::Program::finished, &app, &QApplication::quit);
-  program.start();
-  // Every window takes the application's icon, loaded once, and only after
-  // the splash is on its way to the screen: the first frame does not wait.
-  QTimer::singleShot(0, &app, [] {
-    tarvix::art::init_resources();
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(tarvix::art::icon_path)));
-  });
-  return QApplication::exec();
+  // The player's tournaments open while the splash shows.
+  tarvix::windows::PlayerStore store;
+  // Every tournament on a game of its own, the machine's clock running it
+  // at the pace the player sets; Play again goes round once more.
+  bool again = false;
+  QString notice;
+  bool first = true;
+  int status = 0;
+  do {
+    tarvix::windows::GameHost host;
+    tarvix::windows::Program program(host);
+    program.keep_in(&store);
+    program.tell(notice);
+    again = false;
+    QObject::connect(&program, &tarvix::windows::Program::finished, &app, &QApplication::quit);
+    QObject::connect(&program, &tarvix::windows::Program::play_again, &app,
+                     [&](const QString& said) {
+                       again = true;
+                       notice = said;
+                       QApplication::quit();
+                     });
+    program.start(first);
+    if (first) schedule_icon(app);
+    first = false;
+    status = QApplication::exec();
+  } while (again && status == 0);
+  return status;
 }

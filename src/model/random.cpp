@@ -28,7 +28,9 @@ int Random::whole(int a, int b) {
   return static_cast<int>(std::floor(fraction() * (b - a + 1) + a));
 }
 
-SeededRandom::SeededRandom(std::uint64_t seed) {
+SeededRandom::SeededRandom(std::uint64_t seed) { restart(seed); }
+
+void SeededRandom::restart(std::uint64_t seed) {
   for (auto& word : s_) word = splitmix64(seed);
 }
 

@@ -25,6 +25,8 @@ class Random {
 class SeededRandom : public Random {
  public:
   explicit SeededRandom(std::uint64_t seed);
+  // Starts the sequence again from this seed, as if made with it.
+  void restart(std::uint64_t seed);
   double fraction() override;
   void reseed() override {}
 

@@ -60,8 +60,13 @@ void Keeper::save_time() {
   store_.progress(id_, game_.now(), progress_);
 }
 
+void Keeper::keep() {
+  save_time();
+  writing_ = false;
+}
+
 void Keeper::log_hand(int hand, const std::string& text) {
-  if (writing_) store_.hand_log(id_, hand, text);
+  if (writing_ && hand > 0) store_.hand_log(id_, hand, text);
 }
 
 void Keeper::hand_started(int hand) {

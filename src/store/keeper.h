@@ -44,6 +44,8 @@ class Keeper {
   // Time passes without commands, or the player keeps the tournament for
   // later: the time and the record as they stand.
   void save_time();
+  // Kept for later: the time and record saved, and nothing written after.
+  void keep();
   void log_hand(int hand, const std::string& text);
 
   std::int64_t id() const { return id_; }

@@ -8,8 +8,12 @@
 #include <QTimer>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "model/game.h"
+#include "store/keeper.h"
 
 namespace tarvix::windows {
 
@@ -18,7 +22,7 @@ class GameHost : public QObject {
 
  public:
   // The real game: the machine's clock, run `speed` times as fast as real
-  // time, and fresh entropy.
+  // time, and the deal seeded by the tournament's number.
   explicit GameHost(double speed = 1.0, QObject* parent = nullptr);
   // Tests: the game's time moves only when the caller moves it; the
   // generator is the caller's.
@@ -26,9 +30,27 @@ class GameHost : public QObject {
   ~GameHost() override;
 
   // The table loads with the settings window's choices and deals the first
-  // hand.
-  void start(Settings settings);
+  // hand. The number seeds the real game's deal (a test's generator stays
+  // its own); with a store the tournament is kept as it is played.
+  void start(Settings settings, std::uint64_t number = 0, store::Store* store = nullptr);
+  // Takes a kept tournament up again where it was saved. When its replay
+  // deals differently the game is left part-way and must not be shown.
+  store::Keeper::Resumed resume(const store::Saved& saved, store::Store& store);
   bool started() const { return game_.started(); }
+  bool replaying() const { return replaying_; }
+  std::uint64_t number() const { return number_; }
+  // The tournament is kept in a store.
+  bool keeping() const { return keeper_ != nullptr && !kept_; }
+  bool kept() const { return kept_; }
+  // Saves where the tournament stands and ends the program without ending
+  // the tournament: the next start offers to resume it.
+  void keep_for_later();
+  // A line of the hand log, kept with its hand.
+  void log_line(const std::string& text);
+
+  // P: the game stops where it stands, or goes on from there.
+  void toggle_pause();
+  bool paused() const { return game_.paused(); }
 
   Game& game() { return game_; }
   const Game& game() const { return game_; }
@@ -45,8 +67,8 @@ class GameHost : public QObject {
   // with (a tool's fast clock stays fast at Normal).
   void set_pace(double pace) { set_speed(base_speed_ * pace); }
 
-  // How long the game has been played: real time on the machine's clock,
-  // the game's own time on virtual time.
+  // How long the game has been played, pauses left out: real time on the
+  // machine's clock, the game's own time on virtual time.
   Millis played() const;
 
   // The game time the host next wakes up at: while a game timer runs. On
@@ -65,6 +87,19 @@ class GameHost : public QObject {
   Millis game_now() const;
   void catch_up();  // lets the game's time reach the machine's
   void arm();
+  // From now on the game's time runs on from where it stands.
+  void rebase();
+  void heard(const GameEvent& event);
+
+  SeededRandom* seeded_ = nullptr;  // the real game's generator
+  std::uint64_t number_ = 0;
+  std::unique_ptr<store::Keeper> keeper_;
+  bool replaying_ = false;
+  bool kept_ = false;
+  std::string hand_text_;  // the hand log's lines of the hand in play
+  std::vector<std::pair<int, std::string>> replayed_hands_;
+  qint64 paused_since_ = -1;
+  qint64 paused_total_ = 0;
 
   Game game_;
   QElapsedTimer real_;  // valid only on the machine's clock

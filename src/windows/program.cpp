@@ -6,11 +6,13 @@
 #include "store/store.h"
 #include "windows/game_host.h"
 #include "windows/heap.h"
+#include "windows/player_store.h"
 #include "windows/record_text.h"
 #include "windows/record_window.h"
 #include "windows/settings_window.h"
 #include "windows/splash_window.h"
 #include "windows/table_window.h"
+#include "windows/tournament_number.h"
 
 namespace tarvix::windows {
 
@@ -22,7 +24,12 @@ Program::Program(GameHost& host, QObject* parent)
 
 Program::~Program() = default;
 
-void Program::start() { splash_->open(); }
+void Program::start(bool splash) {
+  if (splash)
+    splash_->open();
+  else
+    open_settings();
+}
 
 template <typename Window>
 void Program::let_go(std::unique_ptr<Window>& window) {
@@ -41,6 +48,24 @@ void Program::open_settings() {
   let_go(splash_);
   settings_ = std::make_unique<SettingsWindow>();
   connect(settings_.get(), &SettingsWindow::ok, this, &Program::open_table);
+  connect(settings_.get(), &SettingsWindow::resume, this, &Program::resume_table);
+  settings_->tell(notice_);
+  if (player_store_) {
+    if (const QString notice = player_store_->take_notice(); !notice.isEmpty())
+      settings_->tell(notice);
+    store_ = player_store_->get();
+  }
+  if (store_) {
+    settings_->fill(store_->choices());
+    kept_ = store_->kept();
+    if (kept_)
+      settings_->offer_resume(QStringLiteral("Resume tournament %1: hand %2, %3 players left, "
+                                             "your stack %4")
+                                  .arg(number_text(kept_->start.number))
+                                  .arg(kept_->progress.hand)
+                                  .arg(number_text(kept_->progress.players_left))
+                                  .arg(number_text(kept_->progress.stack)));
+  }
   connect(settings_.get(), &SettingsWindow::exit_requested, this, &Program::end);
   connect(settings_.get(), &SettingsWindow::record_requested, this, &Program::open_record);
   settings_->adjustSize();
@@ -50,15 +75,24 @@ void Program::open_settings() {
   settings_->activateWindow();
 }
 
-void Program::open_table() {
-  if (ended_ || table_) return;
+void Program::make_table() {
   table_ = std::make_unique<TableWindow>(host_);
   connect(table_.get(), &TableWindow::record_requested, this, &Program::open_record);
   if (store_) table_->set_comparison([this] { return comparison_line(store_->tournaments()); });
+  connect(table_.get(), &TableWindow::play_again, this, [this] { emit play_again({}); });
+  connect(table_.get(), &TableWindow::close_now, this, &Program::end);
   table_->set_room(settings_->room());
   table_->set_speed(settings_->speed());
   table_->open();
-  host_.start(settings_->settings());
+  if (store::Store* store = store_)
+    for (const auto& [key, value] : settings_->remembered()) store->remember(key, value);
+}
+
+void Program::open_table() {
+  if (ended_ || table_) return;
+  make_table();
+  store::Store* store = store_;
+  host_.start(settings_->settings(), settings_->number().value_or(new_number()), store);
   let_go(settings_);
 }
 
@@ -71,6 +105,22 @@ void Program::open_record() {
   record_->show();
   record_->raise();
   record_->activateWindow();
+}
+
+void Program::resume_table() {
+  store::Store* store = store_;
+  if (ended_ || table_ || !kept_ || !store) return;
+  make_table();
+  const auto resumed = host_.resume(*kept_, *store);
+  let_go(settings_);
+  if (resumed.ok) return;
+  // The game part-way through a replay that went astray is not shown.
+  table_->hide();
+  emit play_again(QStringLiteral("Tournament %1 could not be taken up again: from hand %2 this "
+                                 "version of the game deals it differently. It stays in your "
+                                 "record as abandoned; Ok begins a new tournament.")
+                      .arg(number_text(kept_->start.number))
+                      .arg(resumed.diverged_at));
 }
 
 void Program::end() {

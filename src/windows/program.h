@@ -5,7 +5,11 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <memory>
+#include <optional>
+
+#include "store/store.h"
 
 namespace tarvix::store {
 class Store;
@@ -18,6 +22,7 @@ class RecordWindow;
 class SplashWindow;
 class SettingsWindow;
 class TableWindow;
+class PlayerStore;
 
 class Program : public QObject {
   Q_OBJECT
@@ -26,8 +31,12 @@ class Program : public QObject {
   explicit Program(GameHost& host, QObject* parent = nullptr);
   ~Program() override;
 
-  // Opens the splash.
-  void start();
+  // The player's tournaments, record and choices: kept from now on.
+  void keep_in(PlayerStore* store) { player_store_ = store; }
+  // A sentence for the settings window to show.
+  void tell(const QString& notice) { notice_ = notice; }
+  // Opens the splash, or straight the settings window for another tournament.
+  void start(bool splash = true);
 
   // Where the record is kept; null plays without one (the record window
   // then does not open).
@@ -46,10 +55,15 @@ class Program : public QObject {
  signals:
   // Every window is closed; the program should quit (exit code 0).
   void finished();
+  // The player asked for another tournament, or the kept one could not be
+  // taken up again: the settings window again, on a new game, saying this.
+  void play_again(const QString& notice);
 
  private:
   void open_settings();
   void open_table();
+  void resume_table();
+  void make_table();
   void end();
   // Hides a window now and deletes it once the event loop is back, as it may
   // be inside one of its own handlers; the pointer is null at once.
@@ -63,6 +77,9 @@ class Program : public QObject {
   std::unique_ptr<RecordWindow> record_;
   store::Store* store_ = nullptr;
   bool ended_ = false;
+  PlayerStore* player_store_ = nullptr;
+  QString notice_;
+  std::optional<store::Saved> kept_;
 };
 
 }  // namespace tarvix::windows

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "windows/accessible_role.h"
@@ -13,6 +14,7 @@
 #include "windows/choice_group.h"
 #include "windows/choice_tile.h"
 #include "windows/color.h"
+#include "windows/tournament_number.h"
 
 namespace tarvix::windows {
 
@@ -157,8 +159,32 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
           [this](int index) { speed_ = speed_choices[static_cast<std::size_t>(index)].speed; });
   layout->addWidget(speeds_);
 
+  auto* number_heading =
+      heading(QStringLiteral("NumberHeading"), QStringLiteral("Tournament number"), this);
+  layout->addWidget(number_heading);
+  number_box_ = new QLineEdit(this);
+  number_box_->setObjectName(QStringLiteral("TournamentNumber"));
+  number_box_->setPlaceholderText(QStringLiteral("blank for a new one"));
+  number_box_->setMaxLength(12);
+  number_box_->setMaximumWidth(280);
+  number_box_->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ]*")), number_box_));
+  number_heading->setBuddy(number_box_);
+  layout->addWidget(number_box_);
+
+  notice_ = new QLabel(this);
+  notice_->setObjectName(QStringLiteral("notice"));
+  notice_->setWordWrap(true);
+  notice_->setMaximumWidth(560);
+  notice_->hide();
+  layout->addWidget(notice_);
+
   layout->addSpacing(12);
   auto* buttons = new QHBoxLayout;
+  resume_button_ = new QPushButton(this);
+  resume_button_->setObjectName(QStringLiteral("resume"));
+  resume_button_->hide();
+  connect(resume_button_, &QPushButton::clicked, this, &SettingsWindow::resume);
   auto* ok_button = new QPushButton(QStringLiteral("Ok"), this);
   ok_button->setObjectName(QStringLiteral("Command1"));
   ok_button->setDefault(true);
@@ -169,14 +195,16 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
   record_button->setAccessibleDescription(QStringLiteral("Your record of tournaments played"));
   buttons->addWidget(record_button);
   buttons->addStretch();
+  buttons->addWidget(resume_button_);
   buttons->addWidget(ok_button);
   buttons->addWidget(exit_button);
   layout->addLayout(buttons);
   connect(ok_button, &QPushButton::clicked, this, &SettingsWindow::ok);
   connect(exit_button, &QPushButton::clicked, this, &SettingsWindow::exit_requested);
   connect(record_button, &QPushButton::clicked, this, &SettingsWindow::record_requested);
-  // Enter after typing the name is the same as Ok.
+  // Enter after typing the name or the number is the same as Ok.
   connect(name_box_, &QLineEdit::returnPressed, this, &SettingsWindow::ok);
+  connect(number_box_, &QLineEdit::returnPressed, this, &SettingsWindow::ok);
 
   // At load the first back and the green top are chosen; no room is.
   backs_->choose(0);
@@ -189,6 +217,56 @@ QString SettingsWindow::player_name() const { return name_box_->text(); }
 
 Settings SettingsWindow::settings() const {
   return Settings{player_name().toStdString(), backside_, tabletop_};
+}
+
+std::optional<std::uint64_t> SettingsWindow::number() const {
+  return parse_number(number_box_->text());
+}
+
+namespace {
+// The keys the choices are kept under.
+const std::string name_key = "name", room_key = "room", back_key = "back", top_key = "top",
+                  speed_key = "speed";
+
+int remembered_index(const std::map<std::string, std::string>& remembered, const std::string& key,
+                     int count) {
+  const auto it = remembered.find(key);
+  if (it == remembered.end()) return -1;
+  bool ok = false;
+  const int index = QString::fromStdString(it->second).toInt(&ok);
+  return ok && index >= 0 && index < count ? index : -1;
+}
+}  // namespace
+
+void SettingsWindow::fill(const std::map<std::string, std::string>& remembered) {
+  if (const auto it = remembered.find(name_key); it != remembered.end())
+    name_box_->setText(QString::fromStdString(it->second).left(name_box_->maxLength()));
+  const std::pair<ChoiceGroup*, const std::string*> groups[] = {
+      {rooms_, &room_key}, {backs_, &back_key}, {tops_, &top_key}, {speeds_, &speed_key}};
+  for (const auto& [group, key] : groups)
+    if (const int index =
+            remembered_index(remembered, *key, static_cast<int>(group->tiles().size()));
+        index >= 0)
+      group->choose(index);
+}
+
+std::map<std::string, std::string> SettingsWindow::remembered() const {
+  std::map<std::string, std::string> choices{{name_key, player_name().toStdString()}};
+  const std::pair<ChoiceGroup*, const std::string*> groups[] = {
+      {rooms_, &room_key}, {backs_, &back_key}, {tops_, &top_key}, {speeds_, &speed_key}};
+  for (const auto& [group, key] : groups)
+    if (group->chosen() >= 0) choices[*key] = std::to_string(group->chosen());
+  return choices;
+}
+
+void SettingsWindow::offer_resume(const QString& text) {
+  resume_button_->setText(text);
+  resume_button_->setVisible(!text.isEmpty());
+}
+
+void SettingsWindow::tell(const QString& notice) {
+  notice_->setText(notice);
+  notice_->setVisible(!notice.isEmpty());
 }
 
 void SettingsWindow::closeEvent(QCloseEvent* event) {

@@ -5,12 +5,16 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
+#include <map>
 #include <optional>
+#include <string>
 
 #include "model/commands.h"
 #include "windows/card_pictures.h"
 #include "windows/game_speed.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -35,9 +39,21 @@ class SettingsWindow : public QWidget {
   Settings settings() const;
   // The pace the table starts at.
   GameSpeed speed() const { return speed_; }
+  // The tournament number typed, if any: blank plays a new one.
+  std::optional<std::uint64_t> number() const;
+
+  // The choices made last time, as the store keeps them by name.
+  void fill(const std::map<std::string, std::string>& remembered);
+  // The same choices, to keep for next time.
+  std::map<std::string, std::string> remembered() const;
+  // Offers to take up the kept tournament, beside Ok: the button's text.
+  void offer_resume(const QString& text);
+  // One sentence on how the player's tournaments are kept, when not as usual.
+  void tell(const QString& notice);
 
  signals:
   void ok();
+  void resume();
   void exit_requested();
   // Record: the player asks for the record of the tournaments played.
   void record_requested();
@@ -49,6 +65,9 @@ class SettingsWindow : public QWidget {
  private:
   CardPictures pictures_;
   QLineEdit* name_box_;
+  QLineEdit* number_box_;
+  QPushButton* resume_button_;
+  QLabel* notice_;
   ChoiceGroup* rooms_;  // Image2, Image3, Image4, Label9
   ChoiceGroup* backs_;  // Image5 .. Image8
   ChoiceGroup* tops_;   // Label7, Label5, Label4, Label6

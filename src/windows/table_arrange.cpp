@@ -144,6 +144,7 @@ void TableWindow::relayout() {
   if (!summary_->isHidden())
     summary_->set_lines(layout.sheet(summary_lines_, to_view(TableLayout::summary_room)),
                         to_view(TableLayout::summary_room));
+  place_keeping_controls();
   update();
 }
 

@@ -13,7 +13,10 @@
 namespace tarvix::windows {
 
 void TableWindow::heard(const GameEvent& event) {
+  if (const auto* started = std::get_if<HandStarted>(&event); started && started->hand == 1)
+    log_number();
   story_.hear(event);
+  if (std::holds_alternative<PauseChanged>(event)) show_paused();
   if (const auto* opened = std::get_if<HumanTurnOpened>(&event)) {
     amount_box_->setPlaceholderText(QStringLiteral("raise by at least %1").arg(opened->least));
     show_bet_note();
@@ -72,6 +75,7 @@ void TableWindow::show_summary() {
   show_guide(false);
   summary_->show();
   summary_->raise();
+  show_summary_buttons();
   relayout();
   reader_->announce(QString::fromStdString(sheet_words(summary_lines_)));
 }

@@ -38,6 +38,7 @@ bool TableWindow::view_key(QKeyEvent* event) {
   if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   switch (event->key()) {
     case Qt::Key_L: log_key(); break;
+    case Qt::Key_P: toggle_pause(); break;
     case Qt::Key_F1: show_guide(guide_->isHidden()); break;
     case Qt::Key_Plus:
     case Qt::Key_Equal: set_speed(faster(speed_)); break;

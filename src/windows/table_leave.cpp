@@ -23,13 +23,21 @@ void TableWindow::ask_to_leave() {
   box->setObjectName(QStringLiteral("leave_question"));
   box->setInformativeText(QStringLiteral("Your game ends here and the program closes."));
   QPushButton* leave = box->addButton(QStringLiteral("Leave"), QMessageBox::AcceptRole);
+  // A kept tournament waits for the next start; one left is over.
+  QPushButton* keep = nullptr;
+  if (host_.keeping()) {
+    keep = box->addButton(QStringLiteral("Keep for later"), QMessageBox::ActionRole);
+    box->setInformativeText(
+        QStringLiteral("Leave ends your tournament; Keep for later saves it to resume."));
+  }
   QPushButton* stay = box->addButton(QStringLiteral("Stay"), QMessageBox::RejectRole);
   // Enter leaves, Escape stays.
   box->setDefaultButton(leave);
   box->setEscapeButton(stay);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::WindowModal);
-  connect(box, &QMessageBox::finished, this, [this, box, leave] {
+  connect(box, &QMessageBox::finished, this, [this, box, leave, keep] {
+    if (keep && box->clickedButton() == keep && must_ask_to_leave()) host_.keep_for_later();
     if (box->clickedButton() == leave && must_ask_to_leave()) host_.click(Command2);
   });
   leave_question_ = box;
@@ -43,7 +51,7 @@ void TableWindow::closeEvent(QCloseEvent* event) {
     ask_to_leave();
     return;
   }
-  if (host_.started() && !host_.game().ended()) host_.click(Command2);
+  if (host_.started() && !host_.game().ended() && !host_.kept()) host_.click(Command2);
   event->accept();
 }
 

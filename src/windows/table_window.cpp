@@ -56,7 +56,9 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
   // What happens reaches the screen reader as the log tells it.
   story_.on_line = [this](const LogLine& line) {
     log_->add(line);
-    reader_->announce(QString::fromStdString(line.said()));
+    host_.log_line(line.text);
+    // A resumed tournament's replay is told in the log, not aloud.
+    if (!host_.replaying()) reader_->announce(QString::fromStdString(line.said()));
   };
   guide_lines_ = guide_lines(Game::limits_ladder());
   guide_ = new SheetView(QStringLiteral("Guide"), this);
@@ -64,6 +66,7 @@ TableWindow::TableWindow(GameHost& host, QWidget* parent)
   summary_ = new SheetView(QStringLiteral("Summary"), this);
   summary_->setAttribute(Qt::WA_TransparentForMouseEvents);
   make_view_buttons();
+  make_keeping_controls();
   set_speed(GameSpeed::normal);
 
   arrange();

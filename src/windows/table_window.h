@@ -113,6 +113,10 @@ class TableWindow : public QWidget {
   // The human's turn opened while the player looked elsewhere: the desktop
   // was asked to draw attention to the window.
   void turn_alerted();
+  // The summary's buttons: a new tournament from the settings window, or
+  // the end now.
+  void play_again();
+  void close_now();
 
  protected:
   void paintEvent(class QPaintEvent*) override;
@@ -126,6 +130,14 @@ class TableWindow : public QWidget {
   // The window's parts, made once.
   void make_controls();
   void make_view_buttons();
+  // Pause and the summary's buttons (table_keeping.cpp).
+  void make_keeping_controls();
+  void toggle_pause();
+  void show_paused();
+  void place_keeping_controls();
+  void show_summary_buttons();
+  // The hand log opens with the tournament's number.
+  void log_number();
   void make_spoken_labels();
   void element_changed(Element e);
   void sync_widget(Element e);
@@ -198,6 +210,10 @@ class TableWindow : public QWidget {
   QPushButton* log_button_ = nullptr;
   QPushButton* guide_button_ = nullptr;
   QPushButton* speed_button_ = nullptr;
+  QPushButton* pause_button_ = nullptr;
+  class QLabel* paused_label_ = nullptr;
+  QPushButton* play_again_button_ = nullptr;
+  QPushButton* close_button_ = nullptr;
   GameSpeed speed_ = GameSpeed::normal;
   std::array<SpokenLabel*, table_seats> spoken_tags_{};
   std::array<SpokenLabel*, table_seats> spoken_won_{};

@@ -180,11 +180,13 @@ class Monkey {
     return false;
   }
 
-  // Any visible widget of the table but Exit, which would end the run.
+  // Any visible widget of the table but Exit, which would end the run, and
+  // Pause, which stops the game as it should.
   void click_some_widget() {
     std::vector<QWidget*> targets;
     for (QWidget* w : window_->findChildren<QWidget*>())
-      if (w->isVisible() && w != window_->button(Command2)) targets.push_back(w);
+      if (w->isVisible() && w != window_->button(Command2) && w->objectName() != "pause_button")
+        targets.push_back(w);
     if (targets.empty()) return;
     QWidget* target = targets[static_cast<std::size_t>(whole(0, int(targets.size()) - 1))];
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier,
