@@ -6,9 +6,9 @@
 
 namespace tarvix::store {
 
-Keeper::Keeper(Store& store, Game& game, PlayedClock played)
+Keeper::Keeper(Store& store, Game& game, PlayedClock played, bool listen)
     : store_(store), game_(game), played_(std::move(played)) {
-  game_.listen([this](const GameEvent& event) { seen(event); });
+  if (listen) game_.listen([this](const GameEvent& event) { seen(event); });
   game_.record([this](const Command& command) {
     if (writing_) store_.command(id_, seq_, command);
     ++seq_;

@@ -26,7 +26,9 @@ namespace tarvix::store {
 class Keeper {
  public:
   using PlayedClock = std::function<Millis()>;
-  Keeper(Store& store, Game& game, PlayedClock played);
+  // A host that must see the record closed before its other listeners hear
+  // the end passes listen = false and hands every event to seen() first.
+  Keeper(Store& store, Game& game, PlayedClock played, bool listen = true);
   Keeper(const Keeper&) = delete;
   Keeper& operator=(const Keeper&) = delete;
 
@@ -52,8 +54,9 @@ class Keeper {
   const Progress& progress() const { return progress_; }
   std::uint64_t number() const { return number_; }
 
- private:
   void seen(const GameEvent& event);
+
+ private:
   void hand_started(int hand);
   Millis played() const { return played_before_ + played_(); }
 

@@ -32,6 +32,8 @@ GameHost::GameHost(std::unique_ptr<Random> random, QObject* parent)
 }
 
 void GameHost::heard(const GameEvent& event) {
+  // The record is closed before the windows hear the end and read it.
+  if (keeper_) keeper_->seen(event);
   if (const auto* started = std::get_if<HandStarted>(&event)) {
     if (replaying_) replayed_hands_.emplace_back(started->hand - 1, hand_text_);
     if (keeper_) keeper_->log_hand(started->hand - 1, hand_text_);
@@ -89,7 +91,8 @@ void GameHost::start(Settings settings, std::uint64_t number, store::Store* stor
   if (seeded_) seeded_->restart(number);
   catch_up();
   if (store) {
-    keeper_ = std::make_unique<store::Keeper>(*store, game_, [this] { return played(); });
+    keeper_ = std::make_unique<store::Keeper>(
+        *store, game_, [this] { return played(); }, false);
     keeper_->begin(number, settings);
   } else {
     game_.start(std::move(settings));
@@ -100,7 +103,8 @@ void GameHost::start(Settings settings, std::uint64_t number, store::Store* stor
 store::Keeper::Resumed GameHost::resume(const store::Saved& saved, store::Store& store) {
   number_ = saved.start.number;
   if (seeded_) seeded_->restart(number_);
-  keeper_ = std::make_unique<store::Keeper>(store, game_, [this] { return played(); });
+  keeper_ = std::make_unique<store::Keeper>(
+      store, game_, [this] { return played(); }, false);
   replaying_ = true;
   const auto resumed = keeper_->resume(saved);
   replaying_ = false;

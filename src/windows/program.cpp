@@ -59,12 +59,13 @@ void Program::open_settings() {
     settings_->fill(store_->choices());
     kept_ = store_->kept();
     if (kept_)
-      settings_->offer_resume(QStringLiteral("Resume tournament %1: hand %2, %3 players left, "
-                                             "your stack %4")
-                                  .arg(number_text(kept_->start.number))
-                                  .arg(kept_->progress.hand)
-                                  .arg(number_text(kept_->progress.players_left))
-                                  .arg(number_text(kept_->progress.stack)));
+      settings_->offer_resume(
+          QStringLiteral("Resume tournament %1: hand %2, %3 players left, "
+                         "your stack %4")
+              .arg(QString::fromStdString(number_text(kept_->start.number)))
+              .arg(kept_->progress.hand)
+              .arg(QString::fromStdString(number_text(kept_->progress.players_left)))
+              .arg(QString::fromStdString(number_text(kept_->progress.stack))));
   }
   connect(settings_.get(), &SettingsWindow::exit_requested, this, &Program::end);
   connect(settings_.get(), &SettingsWindow::record_requested, this, &Program::open_record);
@@ -119,7 +120,7 @@ void Program::resume_table() {
   emit play_again(QStringLiteral("Tournament %1 could not be taken up again: from hand %2 this "
                                  "version of the game deals it differently. It stays in your "
                                  "record as abandoned; Ok begins a new tournament.")
-                      .arg(number_text(kept_->start.number))
+                      .arg(QString::fromStdString(number_text(kept_->start.number)))
                       .arg(resumed.diverged_at));
 }
 

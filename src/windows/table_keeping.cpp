@@ -4,6 +4,7 @@
 
 #include "windows/game_host.h"
 #include "windows/hand_log.h"
+#include "windows/record_text.h"
 #include "windows/table_layout.h"
 #include "windows/table_reader.h"
 #include "windows/table_window.h"
@@ -69,9 +70,7 @@ void TableWindow::show_summary_buttons() {
   }
 }
 
-void TableWindow::log_number() {
-  log_->add({"Tournament " + number_text(host_.number()).toStdString(), true});
-}
+void TableWindow::log_number() { log_->add({"Tournament " + number_text(host_.number()), true}); }
 
 void TableWindow::place_keeping_controls() {
   pause_button_->setGeometry(to_view(pause_place).toAlignedRect());

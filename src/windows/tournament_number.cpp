@@ -4,12 +4,6 @@
 
 namespace tarvix::windows {
 
-QString number_text(std::uint64_t number) {
-  QString digits = QString::number(number);
-  for (int at = digits.size() - 3; at > 0; at -= 3) digits.insert(at, QLatin1Char(' '));
-  return digits;
-}
-
 std::optional<std::uint64_t> parse_number(const QString& text) {
   QString digits = text;
   digits.remove(QLatin1Char(' '));

@@ -1,4 +1,5 @@
-// A tournament's number as the player reads and types it: "4 183 775".
+// A tournament's number as the player types it: "4 183 775" (record_text.h
+// writes it).
 #pragma once
 
 #include <QString>
@@ -11,7 +12,6 @@ namespace tarvix::windows {
 // read out and type.
 constexpr std::uint64_t largest_number = 9'999'999;
 
-QString number_text(std::uint64_t number);
 // Digits, spaces allowed between them; empty or anything else is none.
 std::optional<std::uint64_t> parse_number(const QString& text);
 // A new tournament's number, drawn from the machine's entropy.

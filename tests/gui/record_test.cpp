@@ -231,7 +231,6 @@ TEST(Record, OpensFromTheSettingsWindowAndByHAtTheTableAndTheSummarySaysHowTheFi
   windows::TableWindow* window = game.program.table();
   window->motion().set_enabled(false);
   // The tournament in play is on record, as the game keeps it.
-  const auto id = kept_store.add({kept}).front();
   QTest::keyClick(window, Qt::Key_H);
   EXPECT_TRUE(game.program.record()->isVisible());
   EXPECT_EQ(game.program.record()->list()->topLevelItemCount(), 3);
@@ -250,7 +249,6 @@ TEST(Record, OpensFromTheSettingsWindowAndByHAtTheTableAndTheSummarySaysHowTheFi
   ASSERT_NE(game.game().finish(), Finish::none);
   const Table& table = game.table();
   const int place = table.finish == Finish::won ? 1 : table.players_left() + 1;
-  kept_store.store().close(id, place == 1 ? Outcome::won : Outcome::knocked_out, place, 1000, {});
   for (int guard = 0; guard < 10000 && window->summary()->isHidden() && game.step(); ++guard) {
   }
   ASSERT_FALSE(window->summary()->isHidden());
