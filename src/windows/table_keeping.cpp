@@ -70,7 +70,9 @@ void TableWindow::show_summary_buttons() {
   }
 }
 
-void TableWindow::log_number() { log_->add({"Tournament " + number_text(host_.number()), true}); }
+void TableWindow::log_number() {
+  log_->add({"Tournament " + number_text(host_.number()), true, {}});
+}
 
 void TableWindow::place_keeping_controls() {
   pause_button_->setGeometry(to_view(pause_place).toAlignedRect());
