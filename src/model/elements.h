@@ -40,7 +40,9 @@ enum Element : int {
 };
 // clang-format on
 
-constexpr int card_slot_count = 49;
+constexpr int seats = 7;
+constexpr int cards_per_seat = 7;
+constexpr int card_slot_count = seats * cards_per_seat;
 constexpr int backchips_count = 91;  // indexes 42..59 exist in the array but are never used
 constexpr int pile_chips = 6;        // chips in a seat's bet pile: seat s has 6(s-1) .. 6(s-1)+5
 constexpr int pot_chip_first = 60;   // the pot's piles: 60..75, 76..83, 84..90
@@ -50,7 +52,9 @@ constexpr int pot_chip_count = pot_chip_last - pot_chip_first + 1;
 constexpr Element Image1(int index) { return Element(image1_first + index); }
 constexpr Element backchips(int index) { return Element(backchips_first + index); }
 // Card c (1..7) of seat s (1..7) is always shown in this slot.
-constexpr Element card_slot(int seat, int card) { return Image1(7 * (seat - 1) + (card - 1)); }
+constexpr Element card_slot(int seat, int card) {
+  return Image1(cards_per_seat * (seat - 1) + (card - 1));
+}
 
 enum class ElementKind { card_slot, chip, label, shape, seat_light, button, text_box };
 

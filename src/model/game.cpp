@@ -81,6 +81,7 @@ Finish Game::finish() const { return table_->finish; }
 int Game::hand() const { return table_->hands_dealt; }
 SitOut Game::sit_out() const { return table_->sit_out(); }
 BetItStake Game::bet_it_stake() const { return table_->bet_it_stake(); }
+int Game::players_left() const { return table_->players_left(); }
 const std::string& Game::seat_name(int seat) const {
   static const std::string nobody;
   return seat >= 1 && seat <= seats ? table_->p(seat).caption : nobody;

@@ -68,7 +68,8 @@ class Game {
   bool ended() const;
   Ending ending() const;
   Finish finish() const;
-  int hand() const;  // the hand in play, 1 for the first
+  int hand() const;          // the hand in play, 1 for the first
+  int players_left() const;  // in the tournament, counted at the last deal
   SitOut sit_out() const;
   // What Bet It would do with the amount box's text now.
   BetItStake bet_it_stake() const;

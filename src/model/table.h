@@ -46,9 +46,7 @@
 
 namespace tarvix {
 
-constexpr int seats = 7;
 constexpr int human = 1;
-constexpr int cards_per_seat = 7;
 constexpr int deck_size = seats * cards_per_seat;
 constexpr int field_size = 1000;
 constexpr int final_table = 990;  // playersout at which ten players are left

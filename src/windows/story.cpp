@@ -259,7 +259,7 @@ void Story::told_street(int street) {
   const std::size_t dealt = static_cast<std::size_t>(street);
   const std::size_t first = street == third_street ? 0 : dealt - 1;
   Said others, mine;
-  for (int seat = 1; seat <= seat_count; ++seat) {
+  for (int seat = 1; seat <= seats; ++seat) {
     const std::vector<int> seen = game_.cards_seen(seat);
     if (seen.size() < dealt) continue;  // folded, or not dealt in
     Said cards;

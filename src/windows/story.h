@@ -56,8 +56,6 @@ struct Record {
 
 class Story {
  public:
-  static constexpr int seat_count = 7;
-
   explicit Story(const Game& game) : game_(game) {}
 
   // Every event of the game, in order.
@@ -94,7 +92,7 @@ class Story {
   void told_end(const TournamentOver& over);
 
   const Game& game_;
-  std::array<SeatTag, seat_count> tags_{};
+  std::array<SeatTag, seats> tags_{};
   std::optional<Chips> pot_;
   Record record_;
   // What this hand is for the human, until its cards are dealt.

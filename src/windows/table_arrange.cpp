@@ -103,7 +103,7 @@ TableTexts TableWindow::table_texts() const {
     return screen_.visible(e) ? trimmed(screen_.caption(e)) : QString();
   };
   TableTexts t;
-  for (int s = 1; s <= table_seats; ++s) {
+  for (int s = 1; s <= seats; ++s) {
     const auto i = static_cast<std::size_t>(s - 1);
     SeatTexts& seat = t.seats[i];
     seat.name = shown(name_label(s));

@@ -88,14 +88,14 @@ void set_style(QWidget* widget, const QString& style) {
   if (widget->styleSheet() != style) widget->setStyleSheet(style);
 }
 
-// Call and Raise show the amount; the button also says what it does.
-QString shown_caption(Element e, const std::string& caption) {
-  const QString text = trimmed(caption);
-  bool number = false;
-  text.toLongLong(&number);
-  if (number && (e == Command5 || e == Command6))
-    return QString::fromStdString(design_caption(e)) + QStringLiteral("  ") + text;
-  return text;
+// Call and Raise show the amount of the turn they play; the button also
+// says what it does.
+QString shown_caption(Element e, const std::string& caption,
+                      const std::optional<HumanTurnOpened>& turn) {
+  const QString name = QString::fromStdString(design_caption(e));
+  if (turn && e == Command5) return name + QStringLiteral("  %1").arg(turn->to_call);
+  if (turn && e == Command6) return name + QStringLiteral("  %1").arg(turn->raise);
+  return trimmed(caption);
 }
 
 }  // namespace
@@ -194,7 +194,7 @@ void TableWindow::sync_widget(Element e) {
   const int radius = std::max(2, static_cast<int>(std::lround(60 * scale_)));
   // Large amounts shrink the caption rather than leave the button.
   const QFont design = font_for(e == Command11 || e == Command2 ? 7 : 8.5, true);
-  const int px = fitted_pixels(design, design.pixelSize(), shown_caption(e, s.caption),
+  const int px = fitted_pixels(design, design.pixelSize(), shown_caption(e, s.caption, turn_),
                                w->width() - 2 * radius);
   // The keyboard's mark: a thick dark ring, plain on every button colour.
   const int focus_width = std::max(2, static_cast<int>(std::lround(40 * scale_)));
@@ -214,7 +214,7 @@ void TableWindow::sync_widget(Element e) {
             .arg(focus_mark));
   } else {
     auto* b = static_cast<QPushButton*>(w);
-    const QString caption = shown_caption(e, s.caption);
+    const QString caption = shown_caption(e, s.caption, turn_);
     if (b->text() != caption) {
       b->setText(caption);
       // Read out as shown: "Call 20".

@@ -18,6 +18,8 @@ void TableWindow::heard(const GameEvent& event) {
   story_.hear(event);
   if (std::holds_alternative<PauseChanged>(event)) show_paused();
   if (const auto* opened = std::get_if<HumanTurnOpened>(&event)) {
+    turn_ = *opened;
+    for (Element e : {Command5, Command6}) sync_widget(e);
     amount_box_->setPlaceholderText(QStringLiteral("raise by at least %1").arg(opened->least));
     show_bet_note();
     // The human's turn opened while the player looks elsewhere: the desktop

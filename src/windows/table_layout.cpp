@@ -67,7 +67,7 @@ std::vector<Placed> TableSpots::placed() const {
     if (spot.shown())
       all.push_back({what + QStringLiteral(" \"") + spot.text + '"', spot.box, spot.room});
   };
-  for (int s = 0; s < table_seats; ++s) {
+  for (int s = 0; s < tarvix::seats; ++s) {
     const SeatSpots& seat = seats[static_cast<std::size_t>(s)];
     const QString which = QStringLiteral("seat %1 ").arg(s + 1);
     add(which + QStringLiteral("name"), seat.name);
@@ -186,7 +186,7 @@ Spot TableLayout::centred(Element e, const QString& text, double points, bool bo
 SeatSpots TableLayout::seat(int s, const SeatTexts& texts) const {
   const QRectF plate = view(design_rect(seat_plate(s)));
   QRectF fan;
-  for (int c = 1; c <= 7; ++c) fan |= view(design_rect(card_slot(s, c)));
+  for (int c = 1; c <= cards_per_seat; ++c) fan |= view(design_rect(card_slot(s, c)));
   const double gap = row_gap * scale_;
   QRectF band = plate.adjusted(plate_margin_x * scale_, plate_margin_y * scale_,
                                -plate_margin_x * scale_, -plate_margin_y * scale_);
@@ -265,7 +265,7 @@ SeatSpots TableLayout::seat(int s, const SeatTexts& texts) const {
 
 TableSpots TableLayout::table(const TableTexts& t) const {
   TableSpots spots;
-  for (int s = 1; s <= table_seats; ++s) {
+  for (int s = 1; s <= tarvix::seats; ++s) {
     const auto i = static_cast<std::size_t>(s - 1);
     spots.seats[i] = seat(s, t.seats[i]);
     spots.bets[i] = centred(bet_label(s), t.bets[i], bet_points, true,

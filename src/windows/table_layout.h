@@ -18,8 +18,6 @@
 
 namespace tarvix::windows {
 
-constexpr int table_seats = 7;
-
 // How a text is drawn.
 enum class Look {
   plain,       // cream, no plaque
@@ -56,8 +54,8 @@ struct SeatTexts {
 };
 
 struct TableTexts {
-  std::array<SeatTexts, table_seats> seats;  // seat 1 first
-  std::array<QString, table_seats> bets;
+  std::array<SeatTexts, tarvix::seats> seats;  // seat 1 first
+  std::array<QString, tarvix::seats> bets;
   QString pot, side_pot, pot_total, limits_label, limits, players, winner, message, sit_out;
   double message_points = 0;  // the message's size when the game sets one
   bool message_opaque = false;
@@ -75,8 +73,8 @@ struct Placed {
 };
 
 struct TableSpots {
-  std::array<SeatSpots, table_seats> seats;
-  std::array<Spot, table_seats> bets;
+  std::array<SeatSpots, tarvix::seats> seats;
+  std::array<Spot, tarvix::seats> bets;
   Spot pot, side_pot, pot_total, limits_label, limits, players, winner, message, sit_out;
 
   // Every text, in the order they are drawn.

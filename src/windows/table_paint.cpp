@@ -58,7 +58,7 @@ Backdrop TableWindow::backdrop() const {
     b.ground.shape_places.push_back(view_rect(e));
     if (screen_.visible(e)) b.panels.push_back(view_rect(e));
   }
-  for (int s = 1; s <= table_seats; ++s) {
+  for (int s = 1; s <= seats; ++s) {
     const Element plate = seat_plate(s);
     b.ground.shape_places.push_back(view_rect(plate));
     if (screen_.visible(plate))

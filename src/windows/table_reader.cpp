@@ -17,7 +17,6 @@ namespace tarvix::windows {
 namespace {
 
 constexpr int human_seat = 1;
-constexpr int cards_a_seat = 7;
 // Far more than a screen reader falls behind by, even at the fastest pace.
 constexpr std::size_t notices_kept = 48;
 
@@ -58,7 +57,7 @@ Rect united(Rect a, const Rect& b) {
 
 TableReader::TableReader(TableWindow& window, GameHost& host)
     : QObject(&window), window_(window), host_(host) {
-  for (int s = 1; s <= seat_count; ++s)
+  for (int s = 1; s <= seats; ++s)
     cards_[static_cast<std::size_t>(s - 1)] =
         reader_text(QStringLiteral("seat%1_cards").arg(s), QAccessible::StaticText, &window);
   dealer_ = reader_text(QStringLiteral("dealer_button"), QAccessible::StaticText, &window);
@@ -69,7 +68,7 @@ TableReader::TableReader(TableWindow& window, GameHost& host)
   });
   // The screen changes between events too (a fold hides the cards first).
   connect(&host, &GameHost::changed, this, [this](Element e) {
-    const bool name = e >= name_label(1) && e <= name_label(seat_count);
+    const bool name = e >= name_label(1) && e <= name_label(seats);
     if (is_card_slot(e) || name || e == Label1 || e == turn_element_) refresh_soon();
   });
   window.installEventFilter(this);
@@ -153,7 +152,7 @@ void TableReader::refresh_soon() {
 }
 
 QString TableReader::seat_name(int seat) const {
-  if (seat < 1 || seat > seat_count) return QStringLiteral("nobody");
+  if (seat < 1 || seat > seats) return QStringLiteral("nobody");
   const QString name = QString::fromStdString(host_.screen().caption(name_label(seat))).trimmed();
   return name.isEmpty() ? QStringLiteral("Seat %1").arg(seat) : name;
 }
@@ -190,7 +189,7 @@ QString TableReader::seat_words(int seat) const {
 
 void TableReader::refresh() {
   const Screen& screen = host_.screen();
-  for (int s = 1; s <= seat_count; ++s) {
+  for (int s = 1; s <= seats; ++s) {
     QWidget* w = seat_cards(s);
     set_name(w, seat_words(s));
     w->setVisible(screen.visible(name_label(s)));
@@ -212,9 +211,9 @@ void TableReader::refresh() {
 }
 
 void TableReader::place() {
-  for (int s = 1; s <= seat_count; ++s) {
+  for (int s = 1; s <= seats; ++s) {
     Rect fan = design_rect(card_slot(s, 1));
-    for (int c = 2; c <= cards_a_seat; ++c) fan = united(fan, design_rect(card_slot(s, c)));
+    for (int c = 2; c <= cards_per_seat; ++c) fan = united(fan, design_rect(card_slot(s, c)));
     seat_cards(s)->setGeometry(window_.to_view(fan).toAlignedRect());
   }
   const ElementState& marker = host_.screen().at(Label1);

@@ -28,8 +28,6 @@ class TableReader : public QObject {
   Q_OBJECT
 
  public:
-  static constexpr int seat_count = 7;
-
   TableReader(TableWindow& window, GameHost& host);
 
   QWidget* seat_cards(int seat) const { return cards_[static_cast<std::size_t>(seat - 1)]; }
@@ -57,7 +55,7 @@ class TableReader : public QObject {
 
   TableWindow& window_;
   GameHost& host_;
-  std::array<QWidget*, seat_count> cards_{};
+  std::array<QWidget*, seats> cards_{};
   QWidget* dealer_;
   QWidget* turn_;
   // Each announcement is a notification of its own that keeps its name:

@@ -1,9 +1,9 @@
 // The painted texts as a screen reader finds them: a stand-in label over
 // each, holding its words.
-#include <QRegularExpression>
 #include <vector>
 
 #include "windows/caption.h"
+#include "windows/game_host.h"
 #include "windows/spoken_label.h"
 #include "windows/table_window.h"
 
@@ -22,7 +22,7 @@ struct TextHelp {
 };
 std::vector<TextHelp> spoken_texts() {
   std::vector<TextHelp> texts;
-  for (int s = 1; s <= 7; ++s) {
+  for (int s = 1; s <= seats; ++s) {
     const QString seat = s == 1 ? QStringLiteral("Your") : QStringLiteral("Seat %1").arg(s);
     texts.push_back({name_label(s), seat + QStringLiteral(" name"),
                      QStringLiteral("The name of the player in this seat.")});
@@ -48,11 +48,10 @@ std::vector<TextHelp> spoken_texts() {
 
 // A painted text as a screen reader should say it: in words, without the
 // blanks that line figures up on the table.
-QString spoken_words(Element e, const QString& caption) {
+QString spoken_words(Element e, const QString& caption, const Game& game) {
   QString words = caption.simplified();
   if (e == limitsdisplay) return words.replace(QStringLiteral(" - "), QStringLiteral(" and "));
-  static const QRegularExpression players(QStringLiteral("^Players (\\d+) Remaining.*$"));
-  if (e == Label2) return words.replace(players, QStringLiteral("\\1 players remaining"));
+  if (e == Label2) return QStringLiteral("%1 players remaining").arg(game.players_left());
   return words;
 }
 
@@ -65,7 +64,7 @@ void TableWindow::make_spoken_labels() {
                          QStringLiteral("_spoken"));
     spoken_[help.element] = label;
   }
-  for (int s = 1; s <= table_seats; ++s) {
+  for (int s = 1; s <= seats; ++s) {
     const QString seat = s == 1 ? QStringLiteral("Your") : QStringLiteral("Seat %1").arg(s);
     auto& tag = spoken_tags_[static_cast<std::size_t>(s - 1)];
     tag = new SpokenLabel(seat + QStringLiteral(" action"),
@@ -109,12 +108,13 @@ void TableWindow::sync_spoken(Element e) {
   label->setGeometry((spot && spot->shown() ? spot->box : view_rect(e)).toAlignedRect());
   // A text the table does not show holds nothing a screen reader could find.
   const bool shown = s.visible && !trimmed(s.caption).isEmpty();
-  label->set_text(shown ? spoken_words(e, QString::fromStdString(s.caption)) : QString());
+  label->set_text(shown ? spoken_words(e, QString::fromStdString(s.caption), host_.game())
+                        : QString());
   label->setVisible(shown);
 }
 
 const Spot* TableWindow::spot_of(Element e) const {
-  for (int s = 1; s <= table_seats; ++s) {
+  for (int s = 1; s <= seats; ++s) {
     const SeatSpots& seat = spots_.seats[static_cast<std::size_t>(s - 1)];
     if (e == name_label(s)) return &seat.name;
     if (e == stack_label(s)) return &seat.stack;

@@ -215,11 +215,13 @@ class TableWindow : public QWidget {
   QPushButton* play_again_button_ = nullptr;
   QPushButton* close_button_ = nullptr;
   GameSpeed speed_ = GameSpeed::normal;
-  std::array<SpokenLabel*, table_seats> spoken_tags_{};
-  std::array<SpokenLabel*, table_seats> spoken_won_{};
+  std::array<SpokenLabel*, seats> spoken_tags_{};
+  std::array<SpokenLabel*, seats> spoken_won_{};
   SpokenLabel* spoken_pot_total_ = nullptr;
   SpokenLabel* spoken_sit_out_ = nullptr;
   QPointer<QMessageBox> leave_question_;
+  // The amounts of the human's last turn, which Call and Raise show.
+  std::optional<HumanTurnOpened> turn_;
 
   // The model as last seen, for the animations.
   struct Seen {

@@ -149,8 +149,16 @@ std::map<QString, QAccessibleInterface*> accessible_by_name(QAccessibleInterface
 }
 
 TEST_F(Comforts, AScreenReaderReadsTheButtonsTheBoxTheSeatsThePotAndTheMessage) {
-  // The pot shows from the first street's end on.
+  // The players left show on a hand's first street after the first hand.
   ASSERT_TRUE(game.run_to_human_turn());
+  for (int turn = 0; turn < 40 && !game.screen().visible(Label2); ++turn) {
+    key(shown(Command5) ? Qt::Key_C : Qt::Key_K);
+    ASSERT_TRUE(game.run_to_human_turn());
+  }
+  ASSERT_TRUE(game.screen().visible(Label2));
+  EXPECT_EQ(window->spoken(Label2)->text(),
+            QStringLiteral("%1 players remaining").arg(game.game().players_left()));
+  // The pot shows from the first street's end on.
   for (int turn = 0; turn < 20 && !game.screen().visible(potlabel); ++turn) {
     key(shown(Command5) ? Qt::Key_C : Qt::Key_K);
     ASSERT_TRUE(game.run_to_human_turn());
