@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 
 namespace tarvix::windows {
 
@@ -23,6 +24,10 @@ class ChoiceTileAccessible : public QAccessibleWidget {
     s.checkable = true;
     s.checked = static_cast<const ChoiceTile*>(widget())->marked();
     return s;
+  }
+  // The tooltip repeats the name: a screen reader would say it twice.
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Description ? QString() : QAccessibleWidget::text(t);
   }
   QStringList actionNames() const override {
     return QAccessibleWidget::actionNames() << pressAction();
@@ -99,6 +104,15 @@ void ChoiceTile::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
     emit clicked();
     return;
+  }
+  // Enter presses the window's default button, as in a dialog.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    for (QPushButton* b : window()->findChildren<QPushButton*>()) {
+      if (b->isDefault() && b->isVisible() && b->isEnabled()) {
+        b->click();
+        return;
+      }
+    }
   }
   // The arrow keys are the group's.
   QWidget::keyPressEvent(event);

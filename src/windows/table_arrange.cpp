@@ -122,6 +122,7 @@ TableTexts TableWindow::table_texts() const {
   t.players = shown(Label2);
   t.winner = shown(winnerlabel);
   t.message = shown(Label24);
+  if (screen_.visible(Label1)) t.button_seat = button_seat_;
   t.message_points = screen_.at(Label24).font_size;
   t.message_opaque = screen_.at(Label24).opaque;
   if (host_.started()) t.sit_out = QString::fromStdString(sit_out_words(host_.game().sit_out()));
@@ -137,6 +138,7 @@ void TableWindow::relayout() {
     const SitOut sit_out = host_.game().sit_out();
     button(Command3)->setChecked(sit_out == SitOut::from_next_hand ||
                                  sit_out == SitOut::sitting_out);
+    sync_widget(Command3);
   }
   if (!guide_->isHidden())
     guide_->set_lines(layout.sheet(guide_lines_, to_view(TableLayout::guide_room)),

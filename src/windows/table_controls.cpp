@@ -186,6 +186,12 @@ void TableWindow::set_speed(GameSpeed speed) {
   place_view_buttons();
 }
 
+bool TableWindow::playing_on(Element e) const {
+  // The game leaves Sit Out in the colour of the last press; once the human
+  // is back in, it is the button it was.
+  return e == Command3 && host_.started() && host_.game().sit_out() == SitOut::playing;
+}
+
 void TableWindow::sync_widget(Element e) {
   const ElementState& s = screen_.at(e);
   QWidget* w = e == Text2 ? static_cast<QWidget*>(amount_box_) : button(e);
@@ -220,7 +226,7 @@ void TableWindow::sync_widget(Element e) {
       // Read out as shown: "Call 20".
       b->setAccessibleName(caption.simplified());
     }
-    const QColor bg = s.back != 0 ? to_qcolor(s.back) : button_colour(e);
+    const QColor bg = s.back != 0 && !playing_on(e) ? to_qcolor(s.back) : button_colour(e);
     const QColor ink = bg.lightness() < 110 ? QColor(Qt::white) : QColor(0x1b, 0x1b, 0x1b);
     set_style(b, QStringLiteral("QPushButton { background: %1; color: %2;"
                                 " border: 1px solid #3d3010; border-radius: %3px;"

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "windows/game_host.h"
+#include "windows/table_style.h"
 #include "windows/table_window.h"
 
 namespace tarvix::windows {
@@ -31,9 +32,10 @@ void TableWindow::ask_to_leave() {
         QStringLiteral("Leave ends your tournament; Keep for later saves it to resume."));
   }
   QPushButton* stay = box->addButton(QStringLiteral("Stay"), QMessageBox::RejectRole);
-  // Enter leaves, Escape stays.
-  box->setDefaultButton(leave);
+  // Enter and Escape both stay: a tournament is left only by choosing Leave.
+  box->setDefaultButton(stay);
   box->setEscapeButton(stay);
+  box->setStyleSheet(style::sheet_style());
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::WindowModal);
   connect(box, &QMessageBox::finished, this, [this, box, leave, keep] {
@@ -42,6 +44,10 @@ void TableWindow::ask_to_leave() {
   });
   leave_question_ = box;
   box->open();
+  // Over the middle of the table, clear of every seat's plate.
+  QRect place = box->frameGeometry();
+  place.moveCenter(mapToGlobal(to_view(TableLayout::summary_room).center().toPoint()));
+  box->move(place.topLeft());
 }
 
 void TableWindow::closeEvent(QCloseEvent* event) {

@@ -84,6 +84,9 @@ void TableWindow::open() {
     resize(static_cast<int>(w), static_cast<int>(h));
     move(area.center() - rect().center());
   }
+  // The keyboard starts on the table itself, where the letters play: on the
+  // first button of the Tab order, Sit Out, a Space would sit the player out.
+  setFocus(Qt::OtherFocusReason);
   show();
   activateWindow();
 }

@@ -2,6 +2,8 @@
 // driven through their widgets.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -114,6 +116,21 @@ TEST(Settings, OkAtOnceGivesTheDefaults) {
   for (int s = 2; s <= 7; ++s) EXPECT_EQ(game.screen().picture(Image1(7 * (s - 1))), 0) << s;
 }
 
+TEST(Settings, EnterOnATilePressesOkAndNoTileIsDescribedByItsNameAgain) {
+  GuiGame game;
+  to_settings(game);
+  for (const char* name : {"Image5", "Image6", "Label7", "Image2", "Label9"}) {
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(tile(game, name));
+    EXPECT_FALSE(node->text(QAccessible::Name).isEmpty()) << name;
+    EXPECT_TRUE(node->text(QAccessible::Description).isEmpty()) << name;
+  }
+  windows::ChoiceTile* back = tile(game, "Image6");
+  back->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(back, Qt::Key_Return);
+  ASSERT_NE(game.program.table(), nullptr);
+  EXPECT_TRUE(game.program.table()->isVisible());
+}
+
 TEST(Settings, EachGroupMarksOnlyItsChosenTile) {
   GuiGame game;
   to_settings(game);
@@ -215,6 +232,10 @@ TEST(TableWindow, AfterLoadOnlyTheExitAndSitOutButtonsAreShown) {
   EXPECT_EQ(game.screen().caption(Label13), " 1000");
   EXPECT_EQ(game.screen().caption(Label4), "boulder man");
   EXPECT_TRUE(game.screen().visible(Label1));
+  // The keyboard is not on Sit Out, where a Space would sit the player out.
+  EXPECT_NE(QApplication::focusWidget(), window->button(Command3));
+  if (QWidget* focused = QApplication::focusWidget()) QTest::keyClick(focused, Qt::Key_Space);
+  EXPECT_EQ(game.game().sit_out(), SitOut::playing);
 }
 
 TEST(TableWindow, ScalesTheWholeDesignUniformlyAndKeepsItsProportions) {
@@ -239,7 +260,7 @@ TEST(TableWindow, ScalesTheWholeDesignUniformlyAndKeepsItsProportions) {
   EXPECT_NEAR(whole.width() / whole.height(), double(design_width) / design_height, 1e-6);
 }
 
-TEST(TableWindow, ClosingTheWindowAsksFirstAndEnterLeavesAsTheExitButton) {
+TEST(TableWindow, ClosingTheWindowAsksFirstEnterStaysAndLeaveLeavesAsTheExitButton) {
   GuiGame game;
   game.open_table();
   QSignalSpy finished(&game.program, &windows::Program::finished);
@@ -249,6 +270,17 @@ TEST(TableWindow, ClosingTheWindowAsksFirstAndEnterLeavesAsTheExitButton) {
   EXPECT_EQ(question->text(), "Leave the tournament?");
   EXPECT_FALSE(game.table().ended());
   QTest::keyClick(question, Qt::Key_Return);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !game.program.table()->leave_question(); }, 10000));
+  EXPECT_FALSE(game.table().ended());
+  game.program.table()->close();
+  question = game.program.table()->leave_question();
+  ASSERT_NE(question, nullptr);
+  // Over the table, clear of the human's plate.
+  const QRect plate = game.program.table()->to_view(design_rect(seat_plate(1))).toAlignedRect();
+  EXPECT_FALSE(question->frameGeometry().intersects(
+      QRect(game.program.table()->mapToGlobal(plate.topLeft()), plate.size())));
+  for (QAbstractButton* b : question->buttons())
+    if (b->text() == "Leave") b->click();
   EXPECT_EQ(game.table().ending, Ending::exit_button);
   EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
 }
