@@ -14,9 +14,10 @@
 namespace tarvix::harness {
 
 // The window sizes that the screenshots show and the layout test checks:
-// the smallest, the screenshots' own, a full HD screen and a wide one.
-inline const std::array<QSize, 4> window_sizes{
-    {{720, 514}, {1386, 989}, {1920, 1080}, {2560, 1080}}};
+// the smallest, the screenshots' own, a small laptop's, a full HD screen (and at
+// twice the density, 3840 x 2160) and a wide one.
+inline const std::array<QSize, 5> window_sizes{
+    {{720, 514}, {1386, 989}, {1280, 720}, {1920, 1080}, {2560, 1080}}};
 
 struct GuiGame {
   explicit GuiGame(std::uint64_t seed = 7);

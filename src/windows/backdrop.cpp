@@ -71,19 +71,23 @@ void draw_plates(QPainter& painter, const Backdrop& b) {
 void draw_lights(QPainter& painter, const Backdrop& b) {
   const double scale = b.ground.scale;
   for (const Backdrop::Shape& light : b.lights) {
-    const QRectF& r = light.place;
-    if (light.colour.lightness() > 150) {
-      // A lit seat glows.
+    // A round lamp in the middle of its place: lit, it glows in its colour;
+    // out, it is dark glass.
+    const double size = std::min(light.place.width(), light.place.height());
+    QRectF r(0, 0, size, size);
+    r.moveCenter(light.place.center());
+    const bool lit = light.colour.lightness() > 150;
+    if (lit) {
       QColor halo = light.colour;
       halo.setAlpha(110);
       painter.setPen(Qt::NoPen);
       painter.setBrush(halo);
-      const double g = 50 * scale;
-      painter.drawRoundedRect(r.adjusted(-g, -g, g, g), 2 * g, 2 * g);
+      const double g = 40 * scale;
+      painter.drawEllipse(r.adjusted(-g, -g, g, g));
     }
-    painter.setPen(QPen(QColor(0, 0, 0, 180), std::max(1.0, 12 * scale)));
-    painter.setBrush(light.colour);
-    painter.drawRoundedRect(r, 30 * scale, 30 * scale);
+    painter.setPen(QPen(QColor(0, 0, 0, 200), std::max(1.0, 12 * scale)));
+    painter.setBrush(lit ? light.colour : light.colour.darker(300));
+    painter.drawEllipse(r);
   }
 }
 

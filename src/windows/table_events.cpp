@@ -29,6 +29,7 @@ void TableWindow::heard(const GameEvent& event) {
       emit turn_alerted();
     }
   }
+  if (const auto* moved = std::get_if<ButtonMoved>(&event)) button_seat_ = moved->seat;
   if (const auto* refusal = std::get_if<AmountRefused>(&event)) refused(*refusal);
   if (std::holds_alternative<TournamentOver>(event)) show_summary();
   if (!std::holds_alternative<TurnPassed>(event) && !std::holds_alternative<TurnTaken>(event))

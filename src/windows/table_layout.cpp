@@ -19,7 +19,9 @@ constexpr double pad_down = 0.12;
 constexpr double plate_margin_x = 70;
 constexpr double plate_margin_y = 45;
 constexpr double row_gap = 25;
-constexpr QSizeF light_size{372, 132};
+constexpr QSizeF light_size{150, 150};
+constexpr double dealer_size = 300;  // the button's diameter
+constexpr double dealer_gap = 40;    // between the button and its plate
 
 // Sizes in points.
 constexpr double name_points = 8.5;
@@ -86,6 +88,7 @@ std::vector<Placed> TableSpots::placed() const {
   add(QStringLiteral("winner"), winner);
   add(QStringLiteral("message"), message);
   add(QStringLiteral("sit out"), sit_out);
+  if (!dealer.isEmpty()) all.push_back({QStringLiteral("dealer button"), dealer, dealer});
   return all;
 }
 
@@ -299,7 +302,50 @@ TableSpots TableLayout::table(const TableTexts& t) const {
     spots.sit_out.box.translate(shift, 0);
     spots.sit_out.inner.translate(shift, 0);
   }
+  if (t.button_seat > 0) spots.dealer = dealer_place(t.button_seat, spots);
   return spots;
+}
+
+std::vector<QRectF> TableLayout::fixed_places() const {
+  std::vector<QRectF> places;
+  for (int s = 1; s <= tarvix::seats; ++s) {
+    places.push_back(view(design_rect(seat_plate(s))));
+    QRectF fan;
+    for (int c = 1; c <= cards_per_seat; ++c) fan |= view(design_rect(card_slot(s, c)));
+    places.push_back(fan);
+  }
+  for (int i = 0; i < backchips_count; ++i)
+    if (i < seats * pile_chips || i >= pot_chip_first)
+      places.push_back(view(design_rect(backchips(i))));
+  for (Element e : {Shape12, Shape13, Command2, Command3}) places.push_back(view(design_rect(e)));
+  return places;
+}
+
+QRectF TableLayout::dealer_place(int s, const TableSpots& spots) const {
+  const QRectF plate = view(design_rect(seat_plate(s)));
+  const QRectF whole = view({0, 0, design_width, design_height});
+  const double d = dealer_size * scale_, g = dealer_gap * scale_;
+  const double left = plate.left() - g - d, right = plate.right() + g;
+  const double middle = plate.center().y() - d / 2;
+  // Beside the plate, at its middle first, then its corners, then above or below.
+  const QPointF corners[] = {{right, middle},
+                             {left, middle},
+                             {right, plate.top()},
+                             {left, plate.top()},
+                             {right, plate.bottom() - d},
+                             {left, plate.bottom() - d},
+                             {plate.center().x() - d / 2, plate.top() - g - d},
+                             {plate.center().x() - d / 2, plate.bottom() + g}};
+  std::vector<QRectF> taken = fixed_places();
+  for (const Placed& p : spots.placed()) taken.push_back(p.box);
+  for (const QPointF& corner : corners) {
+    const QRectF place(corner, QSizeF(d, d));
+    if (!whole.contains(place)) continue;
+    if (std::none_of(taken.begin(), taken.end(),
+                     [&place](const QRectF& r) { return r.intersects(place); }))
+      return place;
+  }
+  return QRectF(corners[0], QSizeF(d, d));
 }
 
 std::vector<SheetSpot> TableLayout::sheet(const std::vector<SheetLine>& lines,

@@ -57,6 +57,7 @@ struct TableTexts {
   std::array<SeatTexts, tarvix::seats> seats;  // seat 1 first
   std::array<QString, tarvix::seats> bets;
   QString pot, side_pot, pot_total, limits_label, limits, players, winner, message, sit_out;
+  int button_seat = 0;        // the dealer button's seat; 0 when it is not shown
   double message_points = 0;  // the message's size when the game sets one
   bool message_opaque = false;
 };
@@ -76,10 +77,11 @@ struct TableSpots {
   std::array<SeatSpots, tarvix::seats> seats;
   std::array<Spot, tarvix::seats> bets;
   Spot pot, side_pot, pot_total, limits_label, limits, players, winner, message, sit_out;
+  QRectF dealer;  // the dealer button, beside its seat's plate
 
   // Every text, in the order they are drawn.
   std::vector<const Spot*> texts() const;
-  // Every text shown, and every seat light.
+  // Every text shown, every seat light and the dealer button.
   std::vector<Placed> placed() const;
   // The shown text at a point of the window, if any.
   const Spot* at(QPointF point) const;
@@ -107,8 +109,11 @@ class TableLayout {
   // The design's rooms of the texts that have no element of their own.
   static constexpr Rect pot_total_room{4100, 6010, 1700, 290};
   static constexpr Rect sit_out_room{5900, 8170, 3140, 300};
+  // What the dealer button never covers: the plates, the cards, the
+  // chips' places, the panels and the buttons under the table.
+  std::vector<QRectF> fixed_places() const;
   static constexpr Rect guide_room{700, 300, 10960, 8220};
-  static constexpr Rect summary_room{2700, 1820, 5500, 2680};
+  static constexpr Rect summary_room{2700, 3800, 5500, 2480};
 
  private:
   Spot line(const QString& text, double points, bool bold, const QRectF& room, QPointF centre,
@@ -118,6 +123,7 @@ class TableLayout {
   Spot centred(Element e, const QString& text, double points, bool bold, const QRectF& room,
                Look look) const;
   SeatSpots seat(int s, const SeatTexts& texts) const;
+  QRectF dealer_place(int s, const TableSpots& spots) const;
   double row_height(double points, bool bold) const;
 
   double scale_;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "model/card.h"
 #include "windows/art/art.h"
 #include "windows/color.h"
 #include "windows/table_style.h"
@@ -16,6 +17,10 @@ namespace {
 // Where a picture is drawn, in whole pixels. Pictures of one size keep one
 // size wherever they are, so that each is made once: rounded as a whole, a
 // card's or a chip's rectangle would differ by a pixel with its place.
+constexpr int human_seat = 1;
+// A face-down card's shade: a cool grey veil over the face.
+const QColor down_shade(40, 60, 90, 80);
+
 QRect snapped(const QRectF& place) { return {place.topLeft().toPoint(), place.size().toSize()}; }
 
 const char* chip_picture(int index) {
@@ -89,11 +94,26 @@ void TableWindow::draw_cards(QPainter& painter, Motion::Millis now) {
       painter.drawPixmap(shown, pictures_.card(flip->cell, r.size(), ratio),
                          QRectF(QPointF(0, 0), QSizeF(r.size()) * ratio));
       painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+      mark_down(painter, slot, shown);
       continue;
     }
     painter.drawPixmap(r.topLeft(), shadow_.picture(r.size(), scale_, ratio));
     painter.drawPixmap(r.topLeft(), pictures_.card(s.picture, r.size(), ratio));
+    mark_down(painter, slot, r);
   }
+}
+
+void TableWindow::mark_down(QPainter& painter, int slot, const QRectF& card) const {
+  // The human sees the faces of its own face-down cards; as at a stud table,
+  // they are told apart from the up cards by a shade, the face still legible.
+  const int seat = slot / cards_per_seat + 1, card_number = slot % cards_per_seat + 1;
+  if (seat != human_seat || dealt_face_up(card_number)) return;
+  painter.save();
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(down_shade);
+  const double corner = card.width() / 12;
+  painter.drawRoundedRect(card, corner, corner);
+  painter.restore();
 }
 
 QRect TableWindow::chip_place(int index, std::optional<Motion::Point> on_its_way) const {
@@ -168,10 +188,8 @@ void TableWindow::draw_labels(QPainter& painter) {
 }
 
 void TableWindow::draw_dealer(QPainter& painter) {
-  if (!screen_.visible(Label1)) return;
-  QRectF r(0, 0, 300 * scale_, 300 * scale_);
-  r.moveCenter(view_rect(Label1).center());
-  const QRect place = snapped(r);
+  if (spots_.dealer.isEmpty()) return;
+  const QRect place = snapped(spots_.dealer);
   painter.drawPixmap(place.topLeft(), pictures_.picture(QString::fromLatin1(art::dealer_path),
                                                         place.size(), devicePixelRatioF()));
 }

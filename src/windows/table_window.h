@@ -141,6 +141,8 @@ class TableWindow : public QWidget {
   void make_spoken_labels();
   void element_changed(Element e);
   void sync_widget(Element e);
+  // Sit Out while the human plays: drawn in its own colour.
+  bool playing_on(Element e) const;
   void sync_spoken(Element e);
   // The spoken stand-ins of the texts as they are laid out now.
   void speak_spots();
@@ -180,6 +182,8 @@ class TableWindow : public QWidget {
   void draw_labels(QPainter& painter);
   void draw_spot(QPainter& painter, const Spot& spot, PlaquePicture& plaque);
   void draw_dealer(QPainter& painter);
+  // The shade over one of the human's face-down cards.
+  void mark_down(QPainter& painter, int slot, const QRectF& card) const;
 
   GameHost& host_;
   const Screen& screen_;
@@ -222,6 +226,7 @@ class TableWindow : public QWidget {
   QPointer<QMessageBox> leave_question_;
   // The amounts of the human's last turn, which Call and Raise show.
   std::optional<HumanTurnOpened> turn_;
+  int button_seat_ = 0;  // the dealer button's seat, as last moved
 
   // The model as last seen, for the animations.
   struct Seen {

@@ -219,6 +219,22 @@ TEST_F(Played, F10AndF9ShowAndHideTheWinnerLabelFromAnywhereInTheWindow) {
   EXPECT_FALSE(game.screen().visible(winnerlabel));
 }
 
+TEST_F(Played, TheHumansFaceDownCardsAreShadedAndItsUpCardsAreNot) {
+  ASSERT_TRUE(game.run_to_human_turn());
+  const QImage shot = window->grab().toImage();
+  const qreal ratio = shot.devicePixelRatio();
+  // A point of a card's face that no card after it in the fan covers: its
+  // lower left, clear of the corner's index.
+  auto face = [&](int c) {
+    const QRectF r = window->to_view(design_rect(card_slot(1, c)));
+    const QPointF p(r.left() + r.width() * 0.12, r.bottom() - r.height() * 0.12);
+    return shot.pixelColor((p * ratio).toPoint()).lightness();
+  };
+  // Third street: the first and third cards down, the second up.
+  EXPECT_GT(face(2), face(1) + 15);
+  EXPECT_GT(face(2), face(3) + 15);
+}
+
 TEST_F(Played, SitOutTakesTheColourTheGameGivesIt) {
   click(Command3);
   EXPECT_EQ(game.screen().at(Command3).back, 0xFFu);
@@ -227,12 +243,30 @@ TEST_F(Played, SitOutTakesTheColourTheGameGivesIt) {
   const QColor c = shot.pixelColor(shot.width() / 8, shot.height() / 2);
   EXPECT_GT(c.red(), 200);
   EXPECT_LT(c.green(), 60);
+
+  // Sitting out, then asking to come back: yellow; back in, its own colour.
+  auto step_until = [this](SitOut state) {
+    for (int i = 0; i < 5000 && game.game().sit_out() != state; ++i) {
+      if (game.human_turn_open())
+        click(game.screen().visible(Command5) ? Command5 : Command7);
+      else
+        ASSERT_TRUE(game.step());
+    }
+    ASSERT_EQ(game.game().sit_out(), state);
+  };
+  step_until(SitOut::sitting_out);
+  click(Command3);
+  EXPECT_EQ(game.game().sit_out(), SitOut::back_next_hand);
+  step_until(SitOut::playing);
+  const QImage back_in = window->button(Command3)->grab().toImage();
+  const QColor own = back_in.pixelColor(back_in.width() / 8, back_in.height() / 2);
+  EXPECT_EQ(own.name(), QColor(0xe2, 0xdb, 0xc8).name());
 }
 
 TEST_F(Played, ExitDuringAHandAsksFirstThenClosesEveryWindow) {
   QSignalSpy finished(&game.program, &windows::Program::finished);
   ASSERT_TRUE(game.run_to_human_turn());
-  // Escape stays; Enter leaves.
+  // Escape and Enter stay; Leave leaves.
   click(Command2);
   ASSERT_NE(window->leave_question(), nullptr);
   QTest::keyClick(window->leave_question(), Qt::Key_Escape);
@@ -240,6 +274,11 @@ TEST_F(Played, ExitDuringAHandAsksFirstThenClosesEveryWindow) {
   EXPECT_TRUE(game.human_turn_open());
   click(Command2);
   QTest::keyClick(window->leave_question(), Qt::Key_Enter);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window->leave_question(); }, 10000));
+  EXPECT_TRUE(game.human_turn_open());
+  click(Command2);
+  for (QAbstractButton* b : window->leave_question()->buttons())
+    if (b->text() == "Leave") b->click();
   EXPECT_EQ(game.table().ending, Ending::exit_button);
   EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
   EXPECT_FALSE(window->isVisible());

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <cmath>
 
 #include "harness/gui_game.h"
 #include "model/card.h"
@@ -257,7 +258,26 @@ TEST(Layout, EveryTextAtItsLongestStaysInItsPlateOrPanelAtEverySize) {
                                 (log ? " with the log" : "");
       const windows::TableLayout layout = window->layout();
       for (bool opaque : {false, true}) {
-        const windows::TableSpots spots = layout.table(longest_texts(opaque));
+        windows::TableTexts texts = longest_texts(opaque);
+        // The dealer button beside each seat's plate in turn: clear of every
+        // text, plate, card, chip's place, panel and button, on the table.
+        for (int s = 1; s <= 7; ++s) {
+          texts.button_seat = s;
+          const windows::TableSpots spots = layout.table(texts);
+          const std::string at = where + ", the button at seat " + std::to_string(s);
+          expect_apart(spots.placed(), at);
+          ASSERT_FALSE(spots.dealer.isEmpty()) << at;
+          EXPECT_TRUE(window->to_view({0, 0, design_width, design_height}).contains(spots.dealer))
+              << at;
+          for (const QRectF& place : layout.fixed_places())
+            EXPECT_FALSE(place.intersects(spots.dealer)) << at;
+          const QRectF plate = window->to_view(design_rect(seat_plate(s)));
+          const QPointF apart = spots.dealer.center() - plate.center();
+          EXPECT_LT(std::hypot(apart.x(), apart.y()), plate.width())
+              << at << ": not beside its plate";
+        }
+        texts.button_seat = 0;
+        const windows::TableSpots spots = layout.table(texts);
         expect_apart(spots.placed(), where);
         // Amounts shrink but are never cut short.
         for (const windows::SeatSpots& seat : spots.seats)
