@@ -11,9 +11,6 @@ namespace tarvix {
 
 constexpr int no_card = 0;
 constexpr int cards_in_pack = 52;
-// The cards of a seat's seven dealt face up (1 for the first); the others go
-// face down, seen by their owner alone.
-constexpr bool dealt_face_up(int card) { return card == 2 || card == 4 || card == 5 || card == 6; }
 
 constexpr int rank_index(int card) { return (card - 1) / 4; }  // 0 = two .. 12 = ace
 constexpr int suit_index(int card) { return (card - 1) % 4; }  // 0 = clubs .. 3 = spades
