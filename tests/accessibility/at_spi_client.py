@@ -161,6 +161,9 @@ def settings_by_keyboard(app):
         group = chosen.parent
         others = [t.name for t in group if t is not None and has(t, pyatspi.STATE_CHECKED)]
         check(others == [second], f"Tab, Right: {second} alone is chosen in {group.name!r}")
+    # The optional tournament number comes before the buttons.
+    key("Tab")
+    focus_comes_to("text", "Tournament number")
     key("Tab")
     focus_comes_to("push button", "Ok")
     key("Return")
@@ -222,10 +225,16 @@ def table_by_keyboard(app, game):
     while focused()[1] != "Exit":
         move_focus("Tab")
     key("space")
-    # Exit asks "Leave the tournament?" first, the keyboard on Leave; Enter leaves.
+    # Exit asks "Leave the tournament?" first, the keyboard on Stay, so that
+    # Enter never leaves by accident; Tab to Leave and Space leaves.
+    focus_comes_to("push button", "Stay")
+    for _ in range(4):
+        if focused()[1] == "Leave":
+            break
+        move_focus("Tab")
     focus_comes_to("push button", "Leave")
-    key("Return")
-    check(game.wait(WAIT) == 0, "Space on Exit, then Enter, ended the game")
+    key("space")
+    check(game.wait(WAIT) == 0, "Space on Exit, Tab to Leave, then Space, ended the game")
 
 
 def run(command, app_name, play):
