@@ -61,9 +61,9 @@ constexpr ViewButton speed_button{"speed_button",
                                   "Game speed (+ faster, - slower)",
                                   "Changes the game speed: Normal, Fast, Very fast. Keys + and -."};
 
-// The largest pixel size, from `pixels` down, at which the text fits the width.
-int fitted_pixels(QFont font, int pixels, const QString& text, double width) {
-  const int least = std::max(6, pixels / 2);
+// The largest pixel size, from `pixels` down to `least`, at which the text
+// fits the width.
+int fitted_pixels(QFont font, int pixels, int least, const QString& text, double width) {
   for (; pixels > least; --pixels) {
     font.setPixelSize(pixels);
     if (QFontMetricsF(font).horizontalAdvance(text) <= width) break;
@@ -196,12 +196,18 @@ void TableWindow::sync_widget(Element e) {
   const ElementState& s = screen_.at(e);
   QWidget* w = e == Text2 ? static_cast<QWidget*>(amount_box_) : button(e);
   if (!w) return;
-  w->setGeometry(view_rect(e).toAlignedRect());
+  QRectF place = view_rect(e);
+  // Bet It takes a little of the amount box's width, so that its caption
+  // stays whole at the smallest size; the box still holds a dozen digits.
+  constexpr double bet_it_widening = 200;
+  if (e == Text2) place.setRight(place.right() - bet_it_widening * scale_);
+  if (e == Command11) place.setLeft(place.left() - bet_it_widening * scale_);
+  w->setGeometry(place.toAlignedRect());
   const int radius = std::max(2, static_cast<int>(std::lround(60 * scale_)));
   // Large amounts shrink the caption rather than leave the button.
   const QFont design = font_for(e == Command11 || e == Command2 ? 7 : 8.5, true);
-  const int px = fitted_pixels(design, design.pixelSize(), shown_caption(e, s.caption, turn_),
-                               w->width() - 2 * radius);
+  const int px = fitted_pixels(design, design.pixelSize(), TableLayout::least_pixels(scale_),
+                               shown_caption(e, s.caption, turn_), w->width() - 2 * radius);
   // The keyboard's mark: a thick dark ring, plain on every button colour.
   const int focus_width = std::max(2, static_cast<int>(std::lround(40 * scale_)));
   const QString focus_mark = QStringLiteral("#0b3d91");
@@ -245,6 +251,7 @@ void TableWindow::sync_widget(Element e) {
   // letters play again (and Qt does not pass it on along the Tab order).
   if (!s.visible && focusWidget() == w) setFocus(Qt::OtherFocusReason);
   w->setVisible(s.visible);
+  if (e == Text2) show_bet_note();
 }
 
 void TableWindow::place_widgets() {
@@ -258,7 +265,7 @@ void TableWindow::place_widgets() {
   bet_note_->setStyleSheet(
       QStringLiteral("QLabel { background: #0b1610; color: #f4efdc; border: 1px solid #d9b85c;"
                      " border-radius: 3px; font-size: %1px; }")
-          .arg(std::max(9, static_cast<int>(std::lround(150 * scale_)))));
+          .arg(TableLayout::least_pixels(scale_)));
   if (!amount_box_->isVisible()) bet_note_->hide();
   place_view_buttons();
 }
@@ -271,7 +278,8 @@ void TableWindow::place_view_buttons() {
     if (!b) continue;
     b->setGeometry(to_view(which->place).toAlignedRect());
     const QFont design = font_for(7, true);
-    const int px = fitted_pixels(design, design.pixelSize(), b->text(), b->width() - 2 * radius);
+    const int px = fitted_pixels(design, design.pixelSize(), TableLayout::least_pixels(scale_),
+                                 b->text(), b->width() - 2 * radius);
     set_style(b, QStringLiteral("QPushButton { background: rgba(11, 22, 16, 215); color: #f4efdc;"
                                 " border: 1px solid #d9b85c; border-radius: %1px;"
                                 " font-size: %2px; font-weight: bold; padding: 0; }"

@@ -20,7 +20,7 @@ void TableWindow::heard(const GameEvent& event) {
   if (const auto* opened = std::get_if<HumanTurnOpened>(&event)) {
     turn_ = *opened;
     for (Element e : {Command5, Command6}) sync_widget(e);
-    amount_box_->setPlaceholderText(QStringLiteral("raise by at least %1").arg(opened->least));
+    amount_box_->setPlaceholderText(QStringLiteral("raise by"));
     show_bet_note();
     // The human's turn opened while the player looks elsewhere: the desktop
     // draws attention to the window.
@@ -54,10 +54,14 @@ void TableWindow::refused(const AmountRefused& refusal) {
 }
 
 void TableWindow::show_bet_note() {
+  if (!host_.started()) return;
   const BetItStake bet = host_.game().bet_it_stake();
   QString note;
-  if (amount_box_->text().isEmpty() || !amount_box_->isVisible())
+  // The empty box's hint whole above it: the box itself is too narrow.
+  if (!amount_box_->isVisible())
     note.clear();
+  else if (amount_box_->text().isEmpty())
+    note = QStringLiteral("raise by at least %1").arg(bet.least);
   else if (bet.refused)
     note = refusal_words(*bet.refused, bet.least);
   else if (bet.total == bet.call)

@@ -9,7 +9,8 @@ namespace tarvix::windows {
 namespace {
 
 constexpr double twips_per_point = 20;
-constexpr int least_pixels = 7;       // no text is drawn smaller
+constexpr int smallest_pixels = 9;    // no text is drawn smaller at any size
+constexpr double least_points = 7.5;  // nor smaller than this at the window's scale
 constexpr double shrink_limit = 0.7;  // a text shrinks this far before it is elided
 // A plaque's padding, in text heights.
 constexpr double pad_across = 0.45;
@@ -20,6 +21,9 @@ constexpr double plate_margin_x = 70;
 constexpr double plate_margin_y = 45;
 constexpr double row_gap = 25;
 constexpr QSizeF light_size{150, 150};
+// A long name's plaque reaches this far past the plate's sides, the plate
+// widening under it, rather than be cut.
+constexpr double name_overhang = 260;
 constexpr double dealer_size = 300;  // the button's diameter
 constexpr double dealer_gap = 40;    // between the button and its plate
 
@@ -117,10 +121,15 @@ QRectF TableLayout::view(const Rect& r) const {
           r.height * scale_};
 }
 
+int TableLayout::least_pixels(double scale) {
+  return std::max(smallest_pixels,
+                  static_cast<int>(std::lround(least_points * twips_per_point * scale)));
+}
+
 QFont TableLayout::font(double points, bool bold) const {
   QFont f = base_;
-  f.setPixelSize(
-      std::max(least_pixels, static_cast<int>(std::lround(points * twips_per_point * scale_))));
+  f.setPixelSize(std::max(least_pixels(scale_),
+                          static_cast<int>(std::lround(points * twips_per_point * scale_))));
   f.setBold(bold);
   return f;
 }
@@ -134,7 +143,7 @@ Spot TableLayout::line(const QString& text, double points, bool bold, const QRec
   Spot spot = unlaid(text, room, look);
   if (text.isEmpty()) return spot;
   QFont f = font(points, bold);
-  const int floor = std::max(least_pixels, int(std::lround(f.pixelSize() * shrink_limit)));
+  const int floor = std::max(least_pixels(scale_), int(std::lround(f.pixelSize() * shrink_limit)));
   while (f.pixelSize() > floor) {
     const QFontMetricsF m(f);
     if (m.horizontalAdvance(text) + 2 * pad_across * m.height() <= room.width()) break;
@@ -151,11 +160,11 @@ Spot TableLayout::line(const QString& text, double points, bool bold, const QRec
   return spot;
 }
 
-Spot TableLayout::wrapped(const QString& text, double points, const QRectF& room, QPointF centre,
-                          Look look, QSizeF least) const {
+Spot TableLayout::wrapped(const QString& text, double points, bool bold, const QRectF& room,
+                          QPointF centre, Look look, QSizeF least) const {
   Spot spot = unlaid(text, room, look);
   if (text.isEmpty()) return spot;
-  QFont f = font(points, true);
+  QFont f = font(points, bold);
   QRectF need;
   for (;; f.setPixelSize(f.pixelSize() - 1)) {
     const QFontMetricsF m(f);
@@ -165,7 +174,7 @@ Spot TableLayout::wrapped(const QString& text, double points, const QRectF& room
                           Qt::TextWordWrap | Qt::AlignCenter, text);
     if (need.height() <= inside.height() && need.width() <= inside.width()) break;
     // Too long even at the least size: one line, elided.
-    if (f.pixelSize() <= least_pixels) return line(text, points, true, room, centre, look);
+    if (f.pixelSize() <= least_pixels(scale_)) return line(text, points, bold, room, centre, look);
   }
   const QFontMetricsF m(f);
   const double pad_x = pad_across * m.height(), pad_y = pad_down * m.height();
@@ -214,15 +223,33 @@ SeatSpots TableLayout::seat(int s, const SeatTexts& texts) const {
   const double x = plate.center().x();
 
   SeatSpots spots;
-  spots.name = line(texts.name, name_points, true, band, {x, name_y}, Look::name);
+  const QRectF whole = view({0, 0, design_width, design_height});
+  const double overhang = name_overhang * scale_;
+  QRectF name_room = band.adjusted(-overhang, 0, overhang, 0).intersected(whole);
+  // Clear of the buttons beside the table: what a button takes on one side
+  // the name gets on the other.
+  for (Element e : {Command2, Command3, Shape12}) {
+    const QRectF control = view(design_rect(e)).adjusted(-gap, -gap, gap, gap);
+    if (control.bottom() < name_y - name_h / 2 || control.top() > name_y + name_h / 2) continue;
+    const double width = name_room.width();
+    if (control.center().x() > x) {
+      name_room.setRight(std::min(name_room.right(), control.left()));
+      name_room.setLeft(std::max(whole.left(), name_room.right() - width));
+    } else {
+      name_room.setLeft(std::max(name_room.left(), control.right()));
+      name_room.setRight(std::min(whole.right(), name_room.left() + width));
+    }
+  }
+  spots.name = line(texts.name, name_points, true, name_room, {x, name_y}, Look::name);
 
   // Plaques side by side after `lead` (the light's room), centred on the
   // plate; the row's left edge.
-  auto side_by_side = [&](std::initializer_list<Spot*> row, double y, double lead) {
+  auto side_by_side = [&](std::initializer_list<Spot*> row, double y, double lead,
+                          const QRectF& room) {
     double width = lead;
     for (const Spot* spot : row)
       if (spot->shown()) width += (width > 0 ? gap : 0) + spot->box.width();
-    const double row_left = x - width / 2;
+    const double row_left = std::max(room.left(), std::min(x - width / 2, room.right() - width));
     double left = row_left + lead;
     for (Spot* spot : row) {
       if (!spot->shown()) continue;
@@ -230,7 +257,7 @@ SeatSpots TableLayout::seat(int s, const SeatTexts& texts) const {
       const QPointF shift(left - spot->box.left(), y - spot->box.center().y());
       spot->box.translate(shift);
       spot->inner.translate(shift);
-      spot->room = band;
+      spot->room = room;
       left += spot->box.width();
     }
     return row_left;
@@ -241,28 +268,37 @@ SeatSpots TableLayout::seat(int s, const SeatTexts& texts) const {
                           stack_h);
   spots.stack =
       line(texts.stack, stack_points, true, stack_room, stack_room.center(), Look::plaque);
-  const double light_left = side_by_side({&spots.stack}, stack_y, light.width());
+  const double light_left = side_by_side({&spots.stack}, stack_y, light.width(), band);
   spots.light = QRectF(QPointF(light_left, stack_y - light.height() / 2), light);
 
   // The tag; at the showdown the hand beside what the seat won, both at one
-  // size. The amount is never cut short: the hand has the room it leaves.
+  // size, reaching past the plate's sides like a long name. The amount is
+  // never cut short: the hand has the room it leaves.
+  const QRectF tag_band = band.adjusted(-overhang, 0, overhang, 0).intersected(whole);
   double points = tag_points;
   if (!texts.won.isEmpty()) {
     QFont f = font(tag_points, true);
-    const int floor = std::max(least_pixels, int(std::lround(f.pixelSize() * shrink_limit)));
+    const int floor =
+        std::max(least_pixels(scale_), int(std::lround(f.pixelSize() * shrink_limit)));
     for (int px = f.pixelSize(); px >= floor; --px) {
       f.setPixelSize(px);
       const QFontMetricsF m(f);
       points = px / (twips_per_point * scale_);
       const double pads = 4 * pad_across * m.height() + gap;
-      if (m.horizontalAdvance(texts.tag + texts.won) + pads <= band.width()) break;
+      if (m.horizontalAdvance(texts.tag + texts.won) + pads <= tag_band.width()) break;
     }
   }
-  QRectF tag_room(band.left(), tag_y - tag_h / 2, band.width(), tag_h);
+  QRectF tag_room(tag_band.left(), tag_y - tag_h / 2, tag_band.width(), tag_h);
   spots.won = line(texts.won, points, true, tag_room, tag_room.center(), Look::won);
-  if (spots.won.shown()) tag_room.setWidth(band.width() - spots.won.box.width() - gap);
+  if (spots.won.shown()) tag_room.setWidth(tag_band.width() - spots.won.box.width() - gap);
   spots.tag = line(texts.tag, points, true, tag_room, tag_room.center(), texts.tag_look);
-  side_by_side({&spots.tag, &spots.won}, tag_y, 0);
+  side_by_side({&spots.tag, &spots.won}, tag_y, 0, tag_band);
+
+  // The plate widens under whatever reaches past it.
+  spots.plate = plate;
+  for (const Spot* spot : {&spots.name, &spots.tag, &spots.won})
+    if (spot->shown())
+      spots.plate |= spot->box.adjusted(-plate_margin_x * scale_, 0, plate_margin_x * scale_, 0);
   return spots;
 }
 
@@ -283,7 +319,10 @@ TableSpots TableLayout::table(const TableTexts& t) const {
   const QRectF panel = view(panel_inside);
   spots.limits_label = centred(limitslabel, t.limits_label, 8, false, panel, Look::plain);
   spots.limits = centred(limitsdisplay, t.limits, 9.5, false, panel, Look::plain);
-  spots.players = centred(Label2, t.players, 8, false, panel, Look::plain);
+  // The players left, on two lines where one is too narrow for them.
+  const QRectF players(panel.left(), view(design_rect(Label2)).top(), panel.width(),
+                       panel.bottom() - view(design_rect(Label2)).top());
+  spots.players = wrapped(t.players, 8, false, players, players.center(), Look::plain, QSizeF());
   spots.winner =
       centred(winnerlabel, t.winner, winner_points, true, view(winner_room), Look::heading);
 
@@ -291,7 +330,7 @@ TableSpots TableLayout::table(const TableTexts& t) const {
   const QSizeF least =
       t.message_opaque ? view(design_rect(Label24)).size().boundedTo(message.size()) : QSizeF();
   spots.message =
-      wrapped(t.message, t.message_points > 0 ? t.message_points : message_points, message,
+      wrapped(t.message, t.message_points > 0 ? t.message_points : message_points, true, message,
               message.center(), t.message_opaque ? Look::opaque : Look::plaque, least);
 
   const QRectF sit_out = view(sit_out_room);
@@ -322,7 +361,7 @@ std::vector<QRectF> TableLayout::fixed_places() const {
 }
 
 QRectF TableLayout::dealer_place(int s, const TableSpots& spots) const {
-  const QRectF plate = view(design_rect(seat_plate(s)));
+  const QRectF plate = spots.seats[static_cast<std::size_t>(s - 1)].plate;
   const QRectF whole = view({0, 0, design_width, design_height});
   const double d = dealer_size * scale_, g = dealer_gap * scale_;
   const double left = plate.left() - g - d, right = plate.right() + g;
@@ -338,6 +377,7 @@ QRectF TableLayout::dealer_place(int s, const TableSpots& spots) const {
                              {plate.center().x() - d / 2, plate.bottom() + g}};
   std::vector<QRectF> taken = fixed_places();
   for (const Placed& p : spots.placed()) taken.push_back(p.box);
+  for (const SeatSpots& seat : spots.seats) taken.push_back(seat.plate);
   for (const QPointF& corner : corners) {
     const QRectF place(corner, QSizeF(d, d));
     if (!whole.contains(place)) continue;
@@ -412,7 +452,7 @@ std::vector<SheetSpot> TableLayout::sheet(const std::vector<SheetLine>& lines,
       spots.push_back(spot);
     }
     fits = fits && y <= inside.bottom();
-    if (fits || px <= least_pixels) return spots;
+    if (fits || px <= least_pixels(scale_)) return spots;
   }
 }
 

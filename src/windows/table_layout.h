@@ -65,6 +65,7 @@ struct TableTexts {
 struct SeatSpots {
   Spot name, stack, tag, won;
   QRectF light;
+  QRectF plate;  // the seat's plate as drawn: wide enough for its name
 };
 
 // A box that must stay in its room and clear of every other one.
@@ -100,6 +101,9 @@ class TableLayout {
 
   QRectF view(const Rect& twips) const;
   QFont font(double points, bool bold) const;
+  // No text on the table is drawn smaller: a seat's tag at the window's
+  // scale, and never below what the smallest window can still be read at.
+  static int least_pixels(double scale);
 
   TableSpots table(const TableTexts& texts) const;
   // The guide or the summary in its room, at the largest size at which
@@ -118,8 +122,8 @@ class TableLayout {
  private:
   Spot line(const QString& text, double points, bool bold, const QRectF& room, QPointF centre,
             Look look) const;
-  Spot wrapped(const QString& text, double points, const QRectF& room, QPointF centre, Look look,
-               QSizeF least) const;
+  Spot wrapped(const QString& text, double points, bool bold, const QRectF& room, QPointF centre,
+               Look look, QSizeF least) const;
   Spot centred(Element e, const QString& text, double points, bool bold, const QRectF& room,
                Look look) const;
   SeatSpots seat(int s, const SeatTexts& texts) const;

@@ -67,7 +67,8 @@ Backdrop TableWindow::backdrop() const {
     const Element plate = seat_plate(s);
     b.ground.shape_places.push_back(view_rect(plate));
     if (screen_.visible(plate))
-      b.plates.push_back({view_rect(plate), to_qcolor(screen_.at(plate).fill)});
+      b.plates.push_back(
+          {spots_.seats[static_cast<std::size_t>(s - 1)].plate, to_qcolor(screen_.at(plate).fill)});
     // Beside the stack, where the layout keeps it clear of every text.
     const Element light = seat_light(s);
     if (screen_.visible(light))

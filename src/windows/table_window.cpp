@@ -129,7 +129,8 @@ QRectF TableWindow::view_rect(Element e) const {
 
 QFont TableWindow::font_for(double points, bool bold) const {
   QFont f = font();
-  f.setPixelSize(std::max(6, static_cast<int>(std::lround(points * twips_per_point * scale_))));
+  f.setPixelSize(std::max(TableLayout::least_pixels(scale_),
+                          static_cast<int>(std::lround(points * twips_per_point * scale_))));
   f.setBold(bold);
   return f;
 }

@@ -161,9 +161,10 @@ TEST_F(Played, EnterInTheAmountBoxBetsAndTooSmallAnAmountKeepsTheTurnOpen) {
   // The empty box hints what the amount means; while the player types the
   // panel shows the whole stake; a refused amount says why beside the box,
   // inside the window.
-  EXPECT_EQ(window->amount_box()->placeholderText(),
-            QStringLiteral("raise by at least %1").arg(least));
   auto* note = window->findChild<QLabel*>("bet_note");
+  EXPECT_EQ(window->amount_box()->placeholderText(), QStringLiteral("raise by"));
+  EXPECT_EQ(note->text(), QStringLiteral("raise by at least %1").arg(least));
+  EXPECT_TRUE(note->isVisible());
   const std::pair<QString, QString> typed[] = {
       {"junk", "type a number"},
       {QString::number(least - 1), QStringLiteral("at least %1").arg(least)},

@@ -3,10 +3,13 @@
 // speed; and every text, at its longest, stays in its room at every size.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "harness/gui_game.h"
 #include "model/card.h"
@@ -236,6 +239,44 @@ std::vector<windows::Placed> sheet_boxes(const std::vector<windows::SheetSpot>& 
   return boxes;
 }
 
+// The least text height a size allows: 12 px from 1280 x 720 up, 9 px below.
+int least_pixels(const QSize& size) { return size.height() >= 720 ? 12 : 9; }
+
+// The WCAG contrast ratio of two colours.
+double contrast(const QColor& a, const QColor& b) {
+  auto luminance = [](const QColor& c) {
+    auto channel = [](double v) {
+      v /= 255;
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A drawn text's contrast: the ground is the middle one, by lightness, of the
+// pixels around the text inside its box; the ink is the pixel of the text that
+// stands out from the ground the most.
+double drawn_contrast(const QImage& image, const windows::Spot& spot) {
+  const double r = image.devicePixelRatio();
+  const QRect box = QRectF(spot.box.topLeft() * r, spot.box.size() * r).toAlignedRect();
+  const QRect inner = QRectF(spot.inner.topLeft() * r, spot.inner.size() * r).toRect();
+  std::vector<QColor> ground;
+  for (int x = box.left() + 1; x < box.right(); ++x)
+    for (int y : {box.top() + 1, box.bottom() - 1}) ground.push_back(image.pixelColor(x, y));
+  for (int y = box.top() + 1; y < box.bottom(); ++y)
+    for (int x : {box.left() + 1, box.right() - 1}) ground.push_back(image.pixelColor(x, y));
+  std::sort(ground.begin(), ground.end(),
+            [](const QColor& a, const QColor& b) { return a.lightnessF() < b.lightnessF(); });
+  const QColor under = ground[ground.size() / 2];
+  double most = 1;
+  for (int x = inner.left(); x <= inner.right(); ++x)
+    for (int y = inner.top(); y <= inner.bottom(); ++y)
+      most = std::max(most, contrast(image.pixelColor(x, y), under));
+  return most;
+}
+
 TEST(Layout, EveryTextAtItsLongestStaysInItsPlateOrPanelAtEverySize) {
   GuiGame game;
   windows::TableWindow* window = game.open_still_table();
@@ -279,10 +320,24 @@ TEST(Layout, EveryTextAtItsLongestStaysInItsPlateOrPanelAtEverySize) {
         texts.button_seat = 0;
         const windows::TableSpots spots = layout.table(texts);
         expect_apart(spots.placed(), where);
-        // Amounts shrink but are never cut short.
+        // Amounts shrink but are never cut short; no text is too small to read.
         for (const windows::SeatSpots& seat : spots.seats)
           EXPECT_TRUE(seat.stack.text == seat.stack.whole && seat.won.text == seat.won.whole)
               << where;
+        for (const windows::Spot* spot : spots.texts()) {
+          if (spot->shown()) {
+            EXPECT_GE(spot->font.pixelSize(), least_pixels(size))
+                << where << ": \"" << spot->text.toStdString() << '"';
+          }
+        }
+      }
+      // A name of twenty letters is never cut from 1280 x 720 up.
+      if (size.height() >= 720) {
+        windows::TableTexts named = longest_texts(false);
+        for (windows::SeatTexts& seat : named.seats)
+          seat.name = QStringLiteral("Maximilian Archibald");
+        for (const windows::SeatSpots& seat : layout.table(named).seats)
+          EXPECT_EQ(seat.name.text.toStdString(), seat.name.whole.toStdString()) << where;
       }
       expect_apart(sheet_boxes(layout.sheet(guide, window->to_view(layout.guide_room))), where);
       expect_apart(sheet_boxes(layout.sheet(summary, window->to_view(layout.summary_room))), where);
@@ -290,12 +345,44 @@ TEST(Layout, EveryTextAtItsLongestStaysInItsPlateOrPanelAtEverySize) {
       const QRectF table = window->to_view({0, 0, design_width, design_height});
       EXPECT_FALSE(log && window->log()->geometry().intersects(table.toAlignedRect())) << where;
       EXPECT_NEAR(table.width() / table.height(), double(design_width) / design_height, 1e-3);
-      for (Element e : {Command5, Command6}) {
+      for (Element e : {Command2, Command3, Command5, Command6, Command11}) {
         QPushButton* b = window->button(e);
         b->ensurePolished();
-        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), b->width()) << where;
+        constexpr int borders = 2;
+        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), b->width() - borders)
+            << where << ": " << element_name(e);
+        EXPECT_GE(b->font().pixelSize(), least_pixels(size)) << where << ": " << element_name(e);
       }
     }
+  }
+}
+
+TEST(Layout, EveryDrawnTextStandsOutFromWhatLiesUnderItAtEverySize) {
+  GuiGame game;
+  windows::TableWindow* window = game.open_still_table();
+  ASSERT_TRUE(game.run_to_human_turn());
+  Screen& screen = game.game().screen();
+  for (int s = 2; s <= 7; ++s)
+    screen.set_caption(name_label(s), "riverbelle california riverbelle");
+  screen.set_caption(Label24, "Your Finished With  997 Players Still in Tournament");
+  screen.set_visible(Label24, true);
+  for (const QSize& size : harness::window_sizes) {
+    window->resize(size);
+    const std::string where = std::to_string(size.width()) + "x" + std::to_string(size.height());
+    const QImage image = window->grab().toImage();
+    for (const windows::Spot* spot : window->spots().texts()) {
+      if (spot->shown()) {
+        EXPECT_GE(drawn_contrast(image, *spot), 4.5)
+            << where << ": \"" << spot->text.toStdString() << '"';
+      }
+    }
+    // The Bet It hint is whole, above the box, inside the window.
+    auto* note = window->findChild<QLabel*>("bet_note");
+    ASSERT_TRUE(note->isVisible()) << where;
+    EXPECT_TRUE(window->rect().contains(note->geometry())) << where;
+    EXPECT_LE(note->fontMetrics().horizontalAdvance(note->text()), note->contentsRect().width())
+        << where;
+    EXPECT_GE(note->font().pixelSize(), least_pixels(size)) << where;
   }
 }
 
