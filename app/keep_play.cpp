@@ -2,11 +2,15 @@
 // game keeps it: a tournament kept there is taken up again and played on,
 // otherwise a new one is begun with the number given. The kill test stops
 // it at random moments once it says "playing", and checks what the store kept.
+// With a hand given, play stops when that hand starts and the tournament is
+// kept for later, as the leave question's "Keep for later" does: saves for
+// the loader's fuzzer and the benchmarks.
 //
-//   tarvix-keep DATABASE NUMBER [fold|call|random|sharp]
+//   tarvix-keep DATABASE NUMBER [fold|call|random|sharp [HAND]]
 //
-// Exits 0 once the tournament has ended, 1 when the store cannot be used or
-// the replay differs from what was saved.
+// Exits 0 once the tournament has ended or been kept at the hand, 1 when the
+// store cannot be used, the replay differs from what was saved or the
+// tournament ended before the hand.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -24,8 +28,10 @@ constexpr Millis think_time = 3000;
 
 int main(int argc, char** argv) {
   harness::Policy policy = harness::Policy::sharp;
-  if (argc < 3 || (argc > 3 && !harness::parse_policy(argv[3], policy))) {
-    std::fprintf(stderr, "usage: tarvix-keep DATABASE NUMBER [fold|call|random|sharp]\n");
+  const int keep_at = argc > 4 ? std::atoi(argv[4]) : 0;
+  if (argc < 3 || argc > 5 || (argc > 3 && !harness::parse_policy(argv[3], policy)) ||
+      (argc > 4 && keep_at < 1)) {
+    std::fprintf(stderr, "usage: tarvix-keep DATABASE NUMBER [fold|call|random|sharp [HAND]]\n");
     return 2;
   }
   auto opened = store::Store::open(argv[1]);
@@ -50,6 +56,12 @@ int main(int argc, char** argv) {
   opened.store->flush();
   std::fputs("playing\n", stdout);
   std::fflush(stdout);
-  harness::play_steadily(game, policy, choices_seed, think_time);
+  harness::play_steadily(game, policy, choices_seed, think_time,
+                         [&game, keep_at] { return keep_at > 0 && game.hand() >= keep_at; });
+  if (keep_at > 0) {
+    if (game.ended()) return 1;
+    keeper.keep();
+    return 0;
+  }
   return game.ended() ? 0 : 1;
 }

@@ -2,6 +2,8 @@
 // choices before play, the keys the table answers, and how the game ended.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 #include "model/elements.h"
@@ -16,6 +18,18 @@ struct Settings {
   int backside = 0;                   // card-sheet cell of the back design: 0, 53, 54, 55
   Color tabletop = default_tabletop;  // &HBBGGRR
 };
+
+// The card-sheet cells of the four back designs, in the order the settings
+// window offers them.
+inline constexpr std::array<int, 4> back_cells = {0, 53, 54, 55};
+constexpr Color largest_color = 0xFFFFFF;  // &HBBGGRR holds three bytes
+
+// Settings the settings window can hand the table: those of a kept
+// tournament are checked before its table is dealt again.
+inline bool offered(const Settings& settings) {
+  return std::find(back_cells.begin(), back_cells.end(), settings.backside) != back_cells.end() &&
+         settings.tabletop <= largest_color;
+}
 
 // Key codes of the table window's keyboard handlers.
 constexpr int key_enter = 13;

@@ -10,7 +10,7 @@ constexpr std::size_t longest_amount = 64;  // far longer than any box's text
 }  // namespace
 
 bool replay(Game& game, const Command& command) {
-  if (command.at < game.now()) return false;
+  if (command.at < game.now() || command.at > latest_game_time) return false;
   switch (command.kind) {
     case CommandKind::click:
       if (command.value < 0 || command.value >= element_count) return false;

@@ -26,9 +26,13 @@ struct Command {
 
 using Recorder = std::function<void(const Command&)>;
 
+// No host plays for thousands of years: a later game time is no record of a
+// game, and a timer's interval added to it must not overflow.
+constexpr Millis latest_game_time = Millis{1} << 50;
+
 // Lets the game's time reach the command's and gives it the command. False,
 // and nothing given, for a record that no host could have made: an unknown
-// kind, element or key, or a time before the game's.
+// kind, element or key, or a time before the game's or past the latest.
 bool replay(Game& game, const Command& command);
 
 }  // namespace tarvix

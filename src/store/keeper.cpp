@@ -25,6 +25,11 @@ void Keeper::begin(std::uint64_t number, const Settings& settings) {
 Keeper::Resumed Keeper::resume(const Saved& saved) {
   number_ = saved.start.number;
   id_ = saved.id;
+  // Settings the game never offers and times no host gives are no save the
+  // game made: such a tournament is not dealt again at all.
+  const auto in_time = [](Millis t) { return t >= 0 && t <= latest_game_time; };
+  if (!offered(saved.start.settings) || !in_time(saved.start.start_ms) || !in_time(saved.saved_ms))
+    return given_up(saved, 1);
   expected_ = &saved.checkpoints;
   game_.advance_to(saved.start.start_ms);
   game_.start(saved.start.settings);
@@ -36,22 +41,26 @@ Keeper::Resumed Keeper::resume(const Saved& saved) {
       break;
     }
   }
-  if (diverged_at_ == 0) game_.advance_to(saved.saved_ms);
+  // The time saved never takes the game's clock back.
+  if (diverged_at_ == 0) game_.advance_to(std::max(saved.saved_ms, game_.now()));
   // A hand saved as started that the replay never reached differs too.
   if (diverged_at_ == 0 && !saved.checkpoints.empty() &&
       saved.checkpoints.back().hand > progress_.hand)
     diverged_at_ = progress_.hand + 1;
   expected_ = nullptr;
-  if (diverged_at_ != 0) {
-    store_.close(id_, Outcome::abandoned, std::nullopt, 0, saved.progress);
-    closed_ = true;
-    return {false, diverged_at_};
-  }
-  played_before_ = saved.progress.played_ms - played_();
+  if (diverged_at_ != 0) return given_up(saved, diverged_at_);
+  // A figure out of all reason counts as none rather than overflow.
+  played_before_ = std::clamp(saved.progress.played_ms, Millis{0}, latest_game_time) - played_();
   progress_.played_ms = played();
   writing_ = true;
   store_.resumed(id_);
   return resumed;
+}
+
+Keeper::Resumed Keeper::given_up(const Saved& saved, int hand) {
+  store_.close(id_, Outcome::abandoned, std::nullopt, 0, saved.progress);
+  closed_ = true;
+  return {false, hand};
 }
 
 void Keeper::save_time() {

@@ -39,8 +39,9 @@ class Keeper {
     int diverged_at = 0;  // the first hand whose start differs from the saved one
   };
   // Replays the saved tournament to its last saved time. A replay that
-  // deals differently stops at the first hand that differs; the tournament
-  // is then recorded as abandoned and nothing more is written.
+  // deals differently stops at the first hand that differs, and a save with
+  // settings or times the game never gives is not replayed (hand 1); the
+  // tournament is then recorded as abandoned and nothing more is written.
   Resumed resume(const Saved& saved);
 
   // Time passes without commands, or the player keeps the tournament for
@@ -58,6 +59,8 @@ class Keeper {
 
  private:
   void hand_started(int hand);
+  // Resume failed from this hand: the saved record closes as abandoned.
+  Resumed given_up(const Saved& saved, int hand);
   Millis played() const { return played_before_ + played_(); }
 
   Store& store_;

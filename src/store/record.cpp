@@ -1,6 +1,7 @@
 #include "store/record.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace tarvix::store {
 
@@ -11,7 +12,11 @@ Totals totals_of(const std::vector<TournamentRow>& rows) {
     if (r.outcome == Outcome::kept) continue;
     ++t.played;
     t.hands += r.progress.hands_played;
-    t.played_ms += r.progress.played_ms;
+    // Each row's time is at most the latest game time, but a damaged file
+    // may hold thousands of them: the sum stops at the largest it can hold.
+    constexpr std::int64_t most = std::numeric_limits<std::int64_t>::max();
+    t.played_ms =
+        r.progress.played_ms > most - t.played_ms ? most : t.played_ms + r.progress.played_ms;
     if (r.outcome == Outcome::abandoned || !r.place) {
       ++t.abandoned;
       continue;
@@ -24,7 +29,8 @@ Totals totals_of(const std::vector<TournamentRow>& rows) {
   std::sort(places.begin(), places.end());
   t.best_place = places.front();
   const std::size_t mid = places.size() / 2;
-  t.median_place = places.size() % 2 != 0 ? places[mid] : (places[mid - 1] + places[mid]) / 2.0;
+  t.median_place =
+      places.size() % 2 != 0 ? places[mid] : (double(places[mid - 1]) + places[mid]) / 2;
   return t;
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "model/table.h"
 #include "store/schema.h"
 #include "store/sqlite.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 // Far more than any tournament gives: a file that claims more is not read.
 constexpr int most_commands = 4'000'000;
+constexpr int most_hands = most_commands;
 constexpr std::string_view sqlite_magic{"SQLite format 3\0", 16};
 constexpr std::size_t sqlite_header = 100;
 
@@ -90,14 +92,20 @@ std::unique_ptr<Connection> open_ours(const std::string& path, std::string& faul
   return db;
 }
 
+// A figure read back that the game could never have written, from a file
+// damaged or altered, counts as the nearest one it could have.
+std::int64_t within(std::int64_t value, std::int64_t most) {
+  return std::clamp<std::int64_t>(value, 0, most);
+}
+
 Progress progress_of(const Statement& s, int col) {
   Progress p;
   p.hand = static_cast<int>(s.integer(col));
-  p.hands_played = static_cast<int>(s.integer(col + 1));
-  p.sat_out_hands = static_cast<int>(s.integer(col + 2));
+  p.hands_played = static_cast<int>(within(s.integer(col + 1), most_hands));
+  p.sat_out_hands = static_cast<int>(within(s.integer(col + 2), most_hands));
   p.players_left = static_cast<int>(s.integer(col + 3));
   p.stack = s.integer(col + 4);
-  p.played_ms = s.integer(col + 5);
+  p.played_ms = within(s.integer(col + 5), latest_game_time);
   p.biggest_win = s.integer(col + 6);
   p.best_hand = s.text(col + 7);
   p.best_value = static_cast<int>(s.integer(col + 8));
@@ -367,8 +375,10 @@ std::vector<TournamentRow> Store::tournaments() {
       const auto outcome = s.integer(4);
       r.outcome = outcome >= 0 && outcome <= int(Outcome::abandoned) ? Outcome(outcome)
                                                                      : Outcome::abandoned;
-      if (!s.null(5)) r.place = static_cast<int>(s.integer(5));
-      r.field = static_cast<int>(s.integer(6));
+      // No finish outside the field: a place or field beyond it is no record.
+      const std::int64_t place = s.integer(5);
+      if (!s.null(5) && place >= 1 && place <= field_size) r.place = static_cast<int>(place);
+      r.field = static_cast<int>(within(s.integer(6), field_size));
       r.times_resumed = static_cast<int>(s.integer(7));
       r.progress = progress_of(s, 8);
       rows.push_back(std::move(r));

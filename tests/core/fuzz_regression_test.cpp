@@ -2,6 +2,7 @@
 // crashes once found stay mended, and the corpus keeps its reach in builds
 // without libFuzzer (the sanitizer build runs these too).
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "harness/action_script.h"
+#include "support/save_loading.h"
 
 namespace {
 
@@ -45,6 +47,25 @@ void replay_all(const fs::path& dir, std::size_t at_least) {
 TEST(FuzzInputs, RegressionsStayMended) { replay_all(fuzz_dir / "regressions", 0); }
 
 TEST(FuzzInputs, CorpusKeepsTheRules) { replay_all(fuzz_dir / "corpus", 10); }
+
+// The loader's inputs are database files: real saves, and hostile ones that
+// once broke it (a card back the game never offers, times out of reach).
+TEST(FuzzInputs, SavedDatabasesLoadAsTheGameLoadsThem) {
+  const fs::path folder =
+      fs::temp_directory_path() / ("tarvix-saves-" + std::to_string(::getpid()));
+  for (const char* dir : {"corpus", "regressions"}) {
+    std::size_t loaded = 0;
+    for (const auto& entry : fs::directory_iterator(fuzz_dir / "saves" / dir)) {
+      if (!entry.is_regular_file()) continue;
+      ++loaded;
+      std::ifstream in(entry.path(), std::ios::binary);
+      const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+      EXPECT_EQ(tarvix::store::load_save(folder, bytes), "") << entry.path().filename();
+    }
+    EXPECT_GE(loaded, 3u) << dir;
+  }
+  fs::remove_all(folder);
+}
 
 TEST(ActionScript, TheSameBytesPlayTheSameGameWithinTheBudgets) {
   // Seed 7, then call for 52 turns twice: a crash found once replays.

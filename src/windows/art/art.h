@@ -6,10 +6,12 @@
 // (1..52); cells 0, 53, 54, 55 = the four back designs.
 #pragma once
 
+#include "model/commands.h"
+
 namespace tarvix::art {
 
 // The cells holding back designs 1 to 4, in the order the settings offer them.
-inline constexpr int back_cells[4] = {0, 53, 54, 55};
+using tarvix::back_cells;
 
 inline constexpr const char* chip_red_path = ":/art/chip_red.png";
 inline constexpr const char* chip_blue_path = ":/art/chip_blue.png";
