@@ -4,13 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "harness/gui_game.h"
+#include "harness/steady_player.h"
+#include "store/keeper.h"
+#include "store/sqlite.h"
 #include "support/table_seen.h"
 #include "windows/hand_log.h"
 #include "windows/player_store.h"
@@ -80,6 +85,50 @@ TEST(Keeping, KeptForLaterTheNextStartOffersItAndGivesBackTheSameTableAndLog) {
   EXPECT_EQ(table_seen(g.game()), seen);
   EXPECT_EQ(g.program.table()->log()->toPlainText(), log);
   EXPECT_EQ(store.get()->tournaments().front().times_resumed, 1);
+}
+
+TEST(Keeping, AResumeThatDealsDifferentlySaysSoAndOffersANewTournamentWithTheRecordKept) {
+  QTemporaryDir folder;
+  const std::string db = QDir(folder.path()).filePath(PlayerStore::file_name()).toStdString();
+  {
+    auto opened = store::Store::open(db);
+    Game game(std::make_unique<SeededRandom>(4183775));
+    store::Keeper keeper(*opened.store, game, [&game] { return game.now(); });
+    keeper.begin(4183775, Settings{"Ann", 0, default_tabletop});
+    harness::play_steadily(game, harness::Policy::sharp, 7, 3000,
+                           [&game] { return game.hand() >= 4; });
+    keeper.keep();
+  }
+  // As if another build dealt hand 3 otherwise.
+  store::Connection(db, false).exec("UPDATE checkpoint SET stacks = '1 2 3' WHERE hand = 3");
+
+  QString said;
+  {
+    PlayerStore store(folder.path());
+    // The window tests' games draw from the seed given, not the number.
+    harness::GuiGame g(4183775);
+    QSignalSpy again(&g.program, &Program::play_again);
+    to_settings(g, store);
+    QTest::mouseClick(button_named(g.program.settings(), "resume"), Qt::LeftButton);
+    ASSERT_EQ(again.count(), 1);
+    said = again.at(0).at(0).toString();
+    EXPECT_TRUE(said.contains(QStringLiteral("4 183 775 could not be taken up again: from hand 3")))
+        << said.toStdString();
+    EXPECT_FALSE(g.program.table() && g.program.table()->isVisible());
+  }
+  // The next round of the program: the settings window says why and offers
+  // only a new tournament; the one that failed stays in the record.
+  PlayerStore store(folder.path());
+  harness::GuiGame g(7);
+  g.program.tell(said);
+  to_settings(g, store);
+  SettingsWindow* settings = g.program.settings();
+  EXPECT_EQ(settings->findChild<QLabel*>(QStringLiteral("notice"))->text(), said);
+  EXPECT_FALSE(button_named(settings, "resume")->isVisible());
+  const auto rows = store.get()->tournaments();
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows.front().outcome, store::Outcome::abandoned);
+  EXPECT_EQ(rows.front().progress.hand, 4);
 }
 
 TEST(Keeping, PauseFreezesTheGameUntilPressedAgain) {
