@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "harness/action_script.h"
-#include "support/save_loading.h"
+#include "harness/save_loading.h"
 
 namespace {
 
@@ -60,7 +60,7 @@ TEST(FuzzInputs, SavedDatabasesLoadAsTheGameLoadsThem) {
       ++loaded;
       std::ifstream in(entry.path(), std::ios::binary);
       const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-      EXPECT_EQ(tarvix::store::load_save(folder, bytes), "") << entry.path().filename();
+      EXPECT_EQ(tarvix::harness::load_save(folder, bytes), "") << entry.path().filename();
     }
     EXPECT_GE(loaded, 3u) << dir;
   }

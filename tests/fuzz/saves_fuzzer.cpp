@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "support/save_loading.h"
+#include "harness/save_loading.h"
 
 namespace {
 
@@ -23,8 +23,8 @@ std::filesystem::path scratch() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::filesystem::path folder = scratch();
-  const std::string broken =
-      tarvix::store::load_save(folder, std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string broken = tarvix::harness::load_save(
+      folder, std::string_view(reinterpret_cast<const char*>(data), size));
   if (!broken.empty()) {
     std::fprintf(stderr, "VIOLATION %s\n", broken.c_str());
     __builtin_trap();

@@ -1,30 +1,26 @@
-// Any bytes as the player's database file, loaded as the game loads it at
-// start: shared by the loader's fuzz target and the test that replays its
-// saved inputs. The store opens the file or says why not, and a file it
-// cannot use is set aside whole; every read of the record answers; a kept
-// tournament replays to a table that keeps every rule, its chip books among
-// them, and plays on from there; a replay that differs leaves the record.
-#pragma once
+#include "harness/save_loading.h"
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <string>
-#include <string_view>
 
 #include "harness/rules.h"
 #include "store/keeper.h"
 #include "store/store.h"
 
-namespace tarvix::store {
+namespace tarvix::harness {
+
+using namespace store;
+
+namespace {
 
 // Timer ticks played after a resume: enough for the computers to act and
 // a hand to end, few enough that every input runs in milliseconds.
 constexpr int ticks_after_resume = 200;
 
-// The first rule the load broke, or empty. The folder is emptied first.
-inline std::string load_save(const std::filesystem::path& folder, std::string_view bytes) {
+}  // namespace
+
+std::string load_save(const std::filesystem::path& folder, std::string_view bytes) {
   namespace fs = std::filesystem;
   fs::remove_all(folder);
   fs::create_directories(folder);
@@ -50,7 +46,7 @@ inline std::string load_save(const std::filesystem::path& folder, std::string_vi
 
   if (const auto saved = store.kept()) {
     Game game(std::make_unique<SeededRandom>(saved->start.number));
-    harness::Rules rules(game);
+    Rules rules(game);
     Keeper keeper(store, game, [&game] { return game.now(); });
     const auto resumed = keeper.resume(*saved);
     // A save refused outright deals no table at all.
@@ -76,4 +72,4 @@ inline std::string load_save(const std::filesystem::path& folder, std::string_vi
   return {};
 }
 
-}  // namespace tarvix::store
+}  // namespace tarvix::harness
