@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
   // The windows give way to one another; only the game's end quits.
   QApplication::setQuitOnLastWindowClosed(false);
 
-  // The player's tournaments open while the splash shows.
+  // The player's tournaments open while the splash shows (see below).
   tarvix::windows::PlayerStore store;
   // Every tournament on a game of its own, the machine's clock running it
   // at the pace the player sets; Play again goes round once more.
@@ -52,7 +52,10 @@ int main(int argc, char** argv) {
                        QApplication::quit();
                      });
     program.start(first);
-    if (first) schedule_icon(app);
+    if (first) {
+      schedule_icon(app);
+      QTimer::singleShot(0, &app, [&store] { store.open(); });
+    }
     first = false;
     status = QApplication::exec();
   } while (again && status == 0);

@@ -5,10 +5,13 @@
 
 namespace tarvix::windows {
 
-PlayerStore::PlayerStore(const QString& folder) {
-  const QString where =
-      folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) : folder;
-  opening_ = std::async(std::launch::async, [where]() {
+PlayerStore::PlayerStore(const QString& folder)
+    : where_(folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                              : folder) {}
+
+void PlayerStore::open() {
+  if (opening_.valid() || opened_) return;
+  opening_ = std::async(std::launch::async, [where = where_]() {
     if (!QDir().mkpath(where)) {
       store::Store::Opened none;
       none.notice = "Your tournaments cannot be saved (the folder " + where.toStdString() +
@@ -19,10 +22,15 @@ PlayerStore::PlayerStore(const QString& folder) {
   });
 }
 
-PlayerStore::~PlayerStore() { get(); }
+PlayerStore::~PlayerStore() {
+  if (opening_.valid()) opening_.wait();
+}
 
 store::Store* PlayerStore::get() {
-  if (!opened_) opened_ = opening_.get();
+  if (!opened_) {
+    open();
+    opened_ = opening_.get();
+  }
   return opened_->store.get();
 }
 
