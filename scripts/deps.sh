@@ -24,4 +24,4 @@ package_packages=(dpkg-dev file)
 # What the tests need on top, the checks of the package among them.
 test_packages=(clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
                xvfb xauth desktop-file-utils appstream lintian
-               dbus-daemon at-spi2-core python3-pyatspi)
+               dbus-daemon at-spi2-core python3-pyatspi orca speech-dispatcher openbox)
