@@ -71,7 +71,10 @@ void TableWindow::show_summary_buttons() {
 }
 
 void TableWindow::log_number() {
-  log_->add({"Tournament " + number_text(host_.number()), true, {}});
+  const std::string line = "Tournament " + number_text(host_.number());
+  log_->add({line, true, {}});
+  // The kept log opens with it too, as the exported log must match this one.
+  host_.log_line(line);
 }
 
 void TableWindow::place_keeping_controls() {
