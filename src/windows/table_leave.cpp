@@ -44,6 +44,9 @@ void TableWindow::ask_to_leave() {
   });
   leave_question_ = box;
   box->open();
+  // The style's min-width, applied as the box shows, sized the buttons for
+  // the plain type and cut Keep for later short: now the bold type is known.
+  for (QAbstractButton* b : box->buttons()) b->setMinimumWidth(b->sizeHint().width());
   // Over the middle of the table, clear of every seat's plate.
   QRect place = box->frameGeometry();
   place.moveCenter(mapToGlobal(to_view(TableLayout::summary_room).center().toPoint()));
