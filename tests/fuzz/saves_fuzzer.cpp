@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "harness/save_loading.h"
 
@@ -22,7 +23,14 @@ std::filesystem::path scratch() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::filesystem::path folder = scratch();
+  static const std::filesystem::path folder = [] {
+    // Gone when the fuzzer ends, or every run would leave one behind.
+    std::atexit([] {
+      std::error_code error;
+      std::filesystem::remove_all(scratch(), error);
+    });
+    return scratch();
+  }();
   const std::string broken = tarvix::harness::load_save(
       folder, std::string_view(reinterpret_cast<const char*>(data), size));
   if (!broken.empty()) {
