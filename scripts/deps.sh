@@ -17,11 +17,12 @@ install_packages() {
 
 # What building the game needs.
 build_packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libsqlite3-dev
-                libgl1-mesa-dev libxkbcommon-dev fonts-dejavu-core)
+                libgl1-mesa-dev libxkbcommon-dev fonts-dejavu-core libpulse-dev)
 # What building the Debian package needs on top: dpkg-shlibdeps, and file,
 # with which CPack finds the executables.
 package_packages=(dpkg-dev file)
 # What the tests need on top, the checks of the package among them.
 test_packages=(clang-format googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
                xvfb xauth desktop-file-utils appstream lintian
-               dbus-daemon at-spi2-core python3-pyatspi orca speech-dispatcher openbox)
+               dbus-daemon at-spi2-core python3-pyatspi orca speech-dispatcher openbox
+               pulseaudio pulseaudio-utils sox)

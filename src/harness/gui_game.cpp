@@ -10,7 +10,9 @@
 
 namespace tarvix::harness {
 
-GuiGame::GuiGame(std::uint64_t seed) : host(std::make_unique<SeededRandom>(seed)), program(host) {}
+GuiGame::GuiGame(std::uint64_t seed) : host(std::make_unique<SeededRandom>(seed)), program(host) {
+  program.keep_silent(true);
+}
 
 windows::TableWindow* GuiGame::open_still_table() {
   open_table();
@@ -20,9 +22,10 @@ windows::TableWindow* GuiGame::open_still_table() {
   return window;
 }
 
-void GuiGame::open_table() {
+void GuiGame::open_table(bool sound) {
   program.start();
   QTest::keyClick(program.splash(), Qt::Key_Space);
+  program.keep_silent(!sound);
   auto* ok = program.settings()->findChild<QPushButton*>(QStringLiteral("Command1"));
   QTest::mouseClick(ok, Qt::LeftButton);
 }

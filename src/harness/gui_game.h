@@ -22,8 +22,10 @@ inline const std::array<QSize, 5> window_sizes{
 struct GuiGame {
   explicit GuiGame(std::uint64_t seed = 7);
 
-  // Splash, then Ok in the settings window with whatever was chosen.
-  void open_table();
+  // Splash, then Ok in the settings window with whatever was chosen; the
+  // table's sound stays off unless asked for: tests and tools play in
+  // silence.
+  void open_table(bool sound = false);
   // The table opened at a fixed size with the view's animations off, as the
   // tests that play through the widgets want it.
   windows::TableWindow* open_still_table();

@@ -84,6 +84,9 @@ void Program::make_table() {
   connect(table_.get(), &TableWindow::close_now, this, &Program::end);
   table_->set_room(settings_->room());
   table_->set_speed(settings_->speed());
+  SoundChoice sound = settings_->sound();
+  sound.on = sound.on && !silent_;
+  table_->set_sound(sound);
   table_->open();
   if (store::Store* store = store_)
     for (const auto& [key, value] : settings_->remembered()) store->remember(key, value);

@@ -51,6 +51,9 @@ class Program : public QObject {
   SettingsWindow* settings() { return settings_.get(); }
   TableWindow* table() { return table_.get(); }
   bool ended() const { return ended_; }
+  // The table opens with its sound off whatever the settings window says:
+  // the windows on virtual time, in tests and tools, play in silence.
+  void keep_silent(bool silent) { silent_ = silent; }
 
  signals:
   // Every window is closed; the program should quit (exit code 0).
@@ -80,6 +83,7 @@ class Program : public QObject {
   PlayerStore* player_store_ = nullptr;
   QString notice_;
   std::optional<store::Saved> kept_;
+  bool silent_ = false;
 };
 
 }  // namespace tarvix::windows

@@ -1,5 +1,6 @@
 #include "windows/settings_window.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSlider>
 #include <QVBoxLayout>
 
 #include "windows/accessible_role.h"
@@ -59,7 +61,8 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
       "QPushButton { background: #e9dfbd; color: #1a1a1a; border: 1px solid #6b5a2a;"
       "  border-radius: 4px; padding: 5px 22px; font-size: 10pt; }"
       "QPushButton:hover { background: #f6eed2; }"
-      "QPushButton:pressed { background: #d2c596; }"));
+      "QPushButton:pressed { background: #d2c596; }"
+      "QCheckBox { color: #f2ecd8; font-size: 10pt; }"));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(18, 12, 18, 14);
@@ -159,6 +162,28 @@ SettingsWindow::SettingsWindow(QWidget* parent) : QWidget(parent) {
           [this](int index) { speed_ = speed_choices[static_cast<std::size_t>(index)].speed; });
   layout->addWidget(speeds_);
 
+  // Sound on or off and its volume; M at the table mutes it too.
+  layout->addWidget(heading(QStringLiteral("SoundHeading"), QStringLiteral("Sound"), this));
+  auto* sound_row = new QHBoxLayout;
+  sound_box_ = new QCheckBox(QStringLiteral("Sound on"), this);
+  sound_box_->setObjectName(QStringLiteral("SoundOn"));
+  sound_box_->setChecked(SoundChoice{}.on);
+  volume_ = new QSlider(Qt::Horizontal, this);
+  volume_->setObjectName(QStringLiteral("Volume"));
+  volume_->setAccessibleName(QStringLiteral("Volume"));
+  volume_->setRange(0, SoundChoice::most_volume);
+  volume_->setPageStep(10);
+  volume_->setValue(SoundChoice::default_volume);
+  volume_->setMaximumWidth(200);
+  auto* volume_label = new QLabel(QStringLiteral("Volume"), this);
+  volume_label->setBuddy(volume_);
+  connect(sound_box_, &QCheckBox::toggled, volume_, &QSlider::setEnabled);
+  sound_row->addWidget(sound_box_);
+  sound_row->addSpacing(16);
+  sound_row->addWidget(volume_label);
+  sound_row->addWidget(volume_);
+  sound_row->addStretch();
+  layout->addLayout(sound_row);
   auto* number_heading =
       heading(QStringLiteral("NumberHeading"), QStringLiteral("Tournament number"), this);
   layout->addWidget(number_heading);
@@ -226,7 +251,7 @@ std::optional<std::uint64_t> SettingsWindow::number() const {
 namespace {
 // The keys the choices are kept under.
 const std::string name_key = "name", room_key = "room", back_key = "back", top_key = "top",
-                  speed_key = "speed";
+                  speed_key = "speed", sound_key = "sound", volume_key = "volume";
 
 int remembered_index(const std::map<std::string, std::string>& remembered, const std::string& key,
                      int count) {
@@ -248,6 +273,13 @@ void SettingsWindow::fill(const std::map<std::string, std::string>& remembered) 
             remembered_index(remembered, *key, static_cast<int>(group->tiles().size()));
         index >= 0)
       group->choose(index);
+  SoundChoice sound = SoundChoice{};
+  if (const auto it = remembered.find(sound_key); it != remembered.end())
+    sound.on = it->second != "off";
+  if (const int volume = remembered_index(remembered, volume_key, SoundChoice::most_volume + 1);
+      volume >= 0)
+    sound.volume = volume;
+  set_sound(sound);
 }
 
 std::map<std::string, std::string> SettingsWindow::remembered() const {
@@ -256,6 +288,9 @@ std::map<std::string, std::string> SettingsWindow::remembered() const {
       {rooms_, &room_key}, {backs_, &back_key}, {tops_, &top_key}, {speeds_, &speed_key}};
   for (const auto& [group, key] : groups)
     if (group->chosen() >= 0) choices[*key] = std::to_string(group->chosen());
+  const SoundChoice sound = this->sound();
+  choices[sound_key] = sound.on ? "on" : "off";
+  choices[volume_key] = std::to_string(sound.volume);
   return choices;
 }
 
@@ -267,6 +302,15 @@ void SettingsWindow::offer_resume(const QString& text) {
 void SettingsWindow::tell(const QString& notice) {
   notice_->setText(notice);
   notice_->setVisible(!notice.isEmpty());
+}
+
+SoundChoice SettingsWindow::sound() const {
+  return SoundChoice{sound_box_->isChecked(), volume_->value()};
+}
+
+void SettingsWindow::set_sound(SoundChoice choice) {
+  sound_box_->setChecked(choice.on);
+  volume_->setValue(choice.volume);
 }
 
 void SettingsWindow::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,5 @@
 // The settings window (`settings`): the player's name, the room behind the
-// table, the card backs, the table-top colour and the game speed. Ok opens
+// table, the card backs, the table-top colour, the game speed and the sound. Ok opens
 // the table, which takes the choices with it.
 #pragma once
 
@@ -13,9 +13,12 @@
 #include "model/commands.h"
 #include "windows/card_pictures.h"
 #include "windows/game_speed.h"
+#include "windows/table_sound.h"
 
 class QLabel;
+class QCheckBox;
 class QLineEdit;
+class QSlider;
 class QPushButton;
 
 namespace tarvix::windows {
@@ -50,6 +53,9 @@ class SettingsWindow : public QWidget {
   void offer_resume(const QString& text);
   // One sentence on how the player's tournaments are kept, when not as usual.
   void tell(const QString& notice);
+  // Sound on or off, and its volume.
+  SoundChoice sound() const;
+  void set_sound(SoundChoice choice);
 
  signals:
   void ok();
@@ -72,6 +78,8 @@ class SettingsWindow : public QWidget {
   ChoiceGroup* backs_;  // Image5 .. Image8
   ChoiceGroup* tops_;   // Label7, Label5, Label4, Label6
   ChoiceGroup* speeds_;
+  QCheckBox* sound_box_;
+  QSlider* volume_;
   GameSpeed speed_ = GameSpeed::normal;
   int backside_ = 0;
   Color tabletop_ = default_tabletop;

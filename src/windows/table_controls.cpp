@@ -40,7 +40,8 @@ constexpr ButtonHelp button_help[] = {
     {Command2, "Exit", "Ends the game."},
 };
 
-// The small buttons of the window's own: the log, the guide, the speed.
+// The small buttons of the window's own: the log, the guide, the speed, the
+// sound.
 struct ViewButton {
   const char* name;
   Rect place;  // in the design's top right corner, clear of the table
@@ -60,6 +61,10 @@ constexpr ViewButton speed_button{"speed_button",
                                   {10380, 900, 1860, 330},
                                   "Game speed (+ faster, - slower)",
                                   "Changes the game speed: Normal, Fast, Very fast. Keys + and -."};
+constexpr ViewButton sound_button{"sound_button",
+                                  {10380, 1290, 1860, 330},
+                                  "Sound on or off (M)",
+                                  "Turns the game's sounds off, or on again. Key M."};
 
 // The largest pixel size, from `pixels` down to `least`, at which the text
 // fits the width.
@@ -174,6 +179,22 @@ void TableWindow::make_view_buttons() {
   speed_button_ = view_button(speed_button, [this] {
     set_speed(speed_ == GameSpeed::very_fast ? GameSpeed::normal : faster(speed_));
   });
+  sound_ = new TableSound(host_, this);
+  sound_button_ = view_button(sound_button, [this] { sound_->toggle(); });
+  connect(sound_, &TableSound::state_changed, this, [this] {
+    show_sound();
+    reader_->announce(sound_button_->text());
+  });
+  show_sound();
+}
+
+void TableWindow::show_sound() {
+  const QString state = sound_->unavailable() ? QStringLiteral("none")
+                        : sound_->on()        ? QStringLiteral("on")
+                                              : QStringLiteral("off");
+  sound_button_->setText(QStringLiteral("Sound: ") + state);
+  sound_button_->setAccessibleName(sound_button_->text());
+  place_view_buttons();
 }
 
 void TableWindow::set_speed(GameSpeed speed) {
@@ -274,7 +295,7 @@ void TableWindow::place_view_buttons() {
   const int radius = std::max(2, static_cast<int>(std::lround(60 * scale_)));
   for (const auto& [b, which] :
        {std::pair{log_button_, &log_button}, std::pair{guide_button_, &guide_button},
-        std::pair{speed_button_, &speed_button}}) {
+        std::pair{speed_button_, &speed_button}, std::pair{sound_button_, &sound_button}}) {
     if (!b) continue;
     b->setGeometry(to_view(which->place).toAlignedRect());
     const QFont design = font_for(7, true);

@@ -44,6 +44,7 @@ bool TableWindow::view_key(QKeyEvent* event) {
     case Qt::Key_Equal: set_speed(faster(speed_)); break;
     case Qt::Key_Minus: set_speed(slower(speed_)); break;
     case Qt::Key_H: emit record_requested(); break;
+    case Qt::Key_M: sound_->toggle(); break;
     case Qt::Key_Escape:
       if (guide_->isHidden()) return false;
       show_guide(false);

@@ -3,9 +3,9 @@
 // Keys: C, K, R, F play the bet panel and B goes into the amount box (all
 // left to the game to accept), F9/F10 the winner label, F11 full screen;
 // L the hand log, F1 the house rules guide, + and - the game speed, H the
-// record window (the program opens it). Tab
-// reaches every control, Space or Enter presses it, Escape leaves the amount
-// box. The table's pictures in words are the TableReader's.
+// record window (the program opens it), M the sound. Tab reaches every
+// control, Space or Enter presses it, Escape leaves the amount box. The
+// table's pictures in words are the TableReader's.
 // It keeps no game state of its own: what it remembers of the model is what
 // it needs to animate a change (where a chip was, which picture a card
 // showed), and the story it tells in words comes from the game's events.
@@ -30,6 +30,7 @@
 #include "windows/plaque.h"
 #include "windows/story.h"
 #include "windows/table_layout.h"
+#include "windows/table_sound.h"
 
 class QLabel;
 class QLineEdit;
@@ -100,6 +101,10 @@ class TableWindow : public QWidget {
   GameSpeed speed() const { return speed_; }
   void set_speed(GameSpeed speed);
 
+  // The table's sounds; M turns them off and on.
+  TableSound* sound() const { return sound_; }
+  void set_sound(SoundChoice choice) { sound_->set_choice(choice); }
+
   // "Leave the tournament?", while it is asked.
   QMessageBox* leave_question() const;
 
@@ -163,6 +168,7 @@ class TableWindow : public QWidget {
   void log_key();
   void show_summary();
   void add_comparison();
+  void show_sound();
   int log_width() const;
   void animate();
   // The places the animations cover at a moment: each chip on its way and
@@ -218,6 +224,8 @@ class TableWindow : public QWidget {
   class QLabel* paused_label_ = nullptr;
   QPushButton* play_again_button_ = nullptr;
   QPushButton* close_button_ = nullptr;
+  QPushButton* sound_button_ = nullptr;
+  TableSound* sound_ = nullptr;
   GameSpeed speed_ = GameSpeed::normal;
   std::array<SpokenLabel*, seats> spoken_tags_{};
   std::array<SpokenLabel*, seats> spoken_won_{};

@@ -161,7 +161,11 @@ def settings_by_keyboard(app):
         group = chosen.parent
         others = [t.name for t in group if t is not None and has(t, pyatspi.STATE_CHECKED)]
         check(others == [second], f"Tab, Right: {second} alone is chosen in {group.name!r}")
-    # The optional tournament number comes before the buttons.
+    # Sound on or off and its volume, then the optional tournament number.
+    key("Tab")
+    focus_comes_to("check box", "Sound on")
+    key("Tab")
+    focus_comes_to("slider", "Volume")
     key("Tab")
     focus_comes_to("text", "Tournament number")
     key("Tab")

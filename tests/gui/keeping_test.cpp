@@ -3,12 +3,14 @@
 // and pause.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,6 +52,8 @@ TEST(Keeping, KeptForLaterTheNextStartOffersItAndGivesBackTheSameTableAndLog) {
     settings->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("Ann"));
     settings->findChild<QLineEdit*>(QStringLiteral("TournamentNumber"))
         ->setText(QStringLiteral("4 183 775"));
+    settings->findChild<QCheckBox*>(QStringLiteral("SoundOn"))->setChecked(false);
+    settings->findChild<QSlider*>(QStringLiteral("Volume"))->setValue(35);
     QTest::mouseClick(button_named(settings, "Command1"), Qt::LeftButton);
     EXPECT_EQ(g.host.number(), 4183775u);
     TableWindow* table = g.program.table();
@@ -76,6 +80,8 @@ TEST(Keeping, KeptForLaterTheNextStartOffersItAndGivesBackTheSameTableAndLog) {
   to_settings(g, store);
   SettingsWindow* settings = g.program.settings();
   EXPECT_EQ(settings->player_name(), QStringLiteral("Ann"));
+  EXPECT_FALSE(settings->sound().on);
+  EXPECT_EQ(settings->sound().volume, 35);
   QPushButton* resume = button_named(settings, "resume");
   ASSERT_TRUE(resume->isVisible());
   EXPECT_TRUE(resume->text().startsWith(QStringLiteral("Resume tournament 4 183 775: hand ")))
