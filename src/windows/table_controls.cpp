@@ -61,8 +61,9 @@ constexpr ViewButton speed_button{"speed_button",
                                   {10380, 900, 1860, 330},
                                   "Game speed (+ faster, - slower)",
                                   "Changes the game speed: Normal, Fast, Very fast. Keys + and -."};
+// Below Pause, which keeps 1290 (see the keeping controls).
 constexpr ViewButton sound_button{"sound_button",
-                                  {10380, 1290, 1860, 330},
+                                  {10380, 1680, 1860, 330},
                                   "Sound on or off (M)",
                                   "Turns the game's sounds off, or on again. Key M."};
 
