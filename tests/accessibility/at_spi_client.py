@@ -12,6 +12,7 @@ import os
 import re
 import subprocess
 import sys
+import tempfile
 import time
 
 SKIP = 77
@@ -245,6 +246,9 @@ def run(command, app_name, play):
     """Starts command, finds it on the bus by app_name and hands it to
     play(app, process); returns the exit status."""
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+    # A data folder of its own, so that no remembered name or kept
+    # tournament from an earlier game changes what the keys meet.
+    env.setdefault("XDG_DATA_HOME", tempfile.mkdtemp(prefix="tarvix-at-spi-"))
     # libatspi aborts a process that cannot reach the bus: ask a child first.
     probe = subprocess.run([sys.executable, "-c", "import pyatspi\n"
                             "pyatspi.Registry.getDesktop(0).childCount"],
