@@ -35,12 +35,12 @@ class PulseOutput : public Output {
       why = std::string(pulse_library) + " lacks the simple API";
       return false;
     }
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, sample_rate, 1};
+    const pa_sample_spec format{PA_SAMPLE_S16LE, sample_rate, 1};
     const std::uint32_t target = sample_rate * buffer_ms / 1000 * bytes_per_frame;
     const pa_buffer_attr buffer{server_default, target, server_default, server_default,
                                 server_default};
     int error = 0;
-    stream_ = new_(nullptr, "TARVIX", PA_STREAM_PLAYBACK, nullptr, "Game sounds", &spec, nullptr,
+    stream_ = new_(nullptr, "TARVIX", PA_STREAM_PLAYBACK, nullptr, "Game sounds", &format, nullptr,
                    &buffer, &error);
     if (stream_ == nullptr) {
       why = std::string("no sound server: ") + error_text_(error);

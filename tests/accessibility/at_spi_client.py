@@ -132,6 +132,17 @@ def window(app, role, name):
                                   and w.name == name and showing(w)), None))
 
 
+def tab_to_number():
+    """From the speed tiles: Sound on, its volume, then the optional
+    tournament number."""
+    key("Tab")
+    focus_comes_to("check box", "Sound on")
+    key("Tab")
+    focus_comes_to("slider", "Volume")
+    key("Tab")
+    focus_comes_to("text", "Tournament number")
+
+
 def settings_by_keyboard(app):
     splash = window(app, "frame", "TARVIX")
     check(splash is not None, "the splash is a frame named TARVIX")
@@ -162,13 +173,7 @@ def settings_by_keyboard(app):
         group = chosen.parent
         others = [t.name for t in group if t is not None and has(t, pyatspi.STATE_CHECKED)]
         check(others == [second], f"Tab, Right: {second} alone is chosen in {group.name!r}")
-    # Sound on or off and its volume, then the optional tournament number.
-    key("Tab")
-    focus_comes_to("check box", "Sound on")
-    key("Tab")
-    focus_comes_to("slider", "Volume")
-    key("Tab")
-    focus_comes_to("text", "Tournament number")
+    tab_to_number()
     key("Tab")
     focus_comes_to("push button", "Ok")
     key("Return")

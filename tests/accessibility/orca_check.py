@@ -154,13 +154,7 @@ def settings_very_fast(app):
         for move in moves:
             key("Right")
             focus_comes_to("radio button", move)
-    # Sound on or off and its volume, then the optional tournament number.
-    key("Tab")
-    focus_comes_to("check box", "Sound on")
-    key("Tab")
-    focus_comes_to("slider", "Volume")
-    key("Tab")
-    focus_comes_to("text", "Tournament number")
+    client.tab_to_number()
     client.type_text(TOURNAMENT)
     key("Tab")
     focus_comes_to("push button", "Ok")
