@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
   {
     // The human's seat and the bet panel at full resolution.
     const QPixmap whole = table->grab();
-    const QRectF area = table->to_view({3700, 6100, 8660, 2720});
+    const QRectF area = table->to_view({3400, 6100, 8960, 2720});
     const qreal ratio = whole.devicePixelRatio();
     const QRect pixels(QPointF(area.topLeft() * ratio).toPoint(),
                        QSizeF(area.size() * ratio).toSize());

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "windows/table_places.h"
+
 namespace tarvix::windows {
 
 namespace {
@@ -196,9 +198,8 @@ Spot TableLayout::centred(Element e, const QString& text, double points, bool bo
 }
 
 SeatSpots TableLayout::seat(int s, const SeatTexts& texts) const {
-  const QRectF plate = view(design_rect(seat_plate(s)));
-  QRectF fan;
-  for (int c = 1; c <= cards_per_seat; ++c) fan |= view(design_rect(card_slot(s, c)));
+  const QRectF plate = view(places::plate(s));
+  const QRectF fan = view(places::fan(s));
   const double gap = row_gap * scale_;
   QRectF band = plate.adjusted(plate_margin_x * scale_, plate_margin_y * scale_,
                                -plate_margin_x * scale_, -plate_margin_y * scale_);
@@ -307,8 +308,8 @@ TableSpots TableLayout::table(const TableTexts& t) const {
   for (int s = 1; s <= tarvix::seats; ++s) {
     const auto i = static_cast<std::size_t>(s - 1);
     spots.seats[i] = seat(s, t.seats[i]);
-    spots.bets[i] = centred(bet_label(s), t.bets[i], bet_points, true,
-                            view({0, 0, design_width, design_height}), Look::plaque);
+    spots.bets[i] = line(t.bets[i], bet_points, true, view({0, 0, design_width, design_height}),
+                         view(places::bet(s)).center(), Look::plaque);
   }
   const QRectF whole = view({0, 0, design_width, design_height});
   spots.pot = centred(potlabel, t.pot, pot_points, true, whole, Look::heading);
@@ -346,18 +347,19 @@ TableSpots TableLayout::table(const TableTexts& t) const {
 }
 
 std::vector<QRectF> TableLayout::fixed_places() const {
-  std::vector<QRectF> places;
+  std::vector<QRectF> fixed;
   for (int s = 1; s <= tarvix::seats; ++s) {
-    places.push_back(view(design_rect(seat_plate(s))));
-    QRectF fan;
-    for (int c = 1; c <= cards_per_seat; ++c) fan |= view(design_rect(card_slot(s, c)));
-    places.push_back(fan);
+    fixed.push_back(view(places::plate(s)));
+    fixed.push_back(view(places::fan(s)));
   }
-  for (int i = 0; i < backchips_count; ++i)
-    if (i < seats * pile_chips || i >= pot_chip_first)
-      places.push_back(view(design_rect(backchips(i))));
-  for (Element e : {Shape12, Shape13, Command2, Command3}) places.push_back(view(design_rect(e)));
-  return places;
+  for (int i = 0; i < backchips_count; ++i) {
+    if (i >= seats * pile_chips && i < pot_chip_first) continue;
+    const Rect r = design_rect(backchips(i));
+    const places::Point at = places::chip(i, {r.left, r.top});
+    fixed.push_back(view({at.left, at.top, r.width, r.height}));
+  }
+  for (Element e : {Shape12, Shape13, Command2, Command3}) fixed.push_back(view(design_rect(e)));
+  return fixed;
 }
 
 QRectF TableLayout::dealer_place(int s, const TableSpots& spots) const {

@@ -2,6 +2,7 @@
 // turn, and the frames draw again only what moves.
 #include <QRegion>
 
+#include "windows/table_places.h"
 #include "windows/table_window.h"
 
 namespace tarvix::windows {
@@ -24,8 +25,11 @@ void TableWindow::element_changed(Element e) {
   const Motion::Millis t = time_.elapsed();
   if (is_chip(e) && before.visible && now.visible &&
       (before.left != now.left || before.top != now.top)) {
-    motion_.chip_moved(array_index(e), {double(before.left), double(before.top)},
-                       {double(now.left), double(now.top)}, t);
+    const int index = array_index(e);
+    const places::Point from = places::chip(index, {before.left, before.top});
+    const places::Point to = places::chip(index, {now.left, now.top});
+    motion_.chip_moved(index, {double(from.left), double(from.top)},
+                       {double(to.left), double(to.top)}, t);
   }
   if (is_card_slot(e) && before.visible && now.visible && before.picture != now.picture)
     motion_.picture_changed(array_index(e), before.picture, now.picture, t);

@@ -7,6 +7,7 @@
 #include "model/card.h"
 #include "windows/art/art.h"
 #include "windows/color.h"
+#include "windows/table_places.h"
 #include "windows/table_style.h"
 #include "windows/table_window.h"
 
@@ -84,7 +85,7 @@ void TableWindow::draw_cards(QPainter& painter, Motion::Millis now) {
     const Element e = Image1(slot);
     const ElementState& s = screen_.at(e);
     if (!s.visible || s.picture < 0) continue;
-    const QRect r = snapped(view_rect(e));
+    const QRect r = snapped(card_place(slot));
     const auto flip = motion_.flip(slot, now);
     // A turning card is drawn narrower about its middle, its shadow with it.
     const double w = flip ? r.width() * std::max(flip->width, 0.02) : r.width();
@@ -118,15 +119,18 @@ void TableWindow::mark_down(QPainter& painter, int slot, const QRectF& card) con
 }
 
 QRect TableWindow::chip_place(int index, std::optional<Motion::Point> on_its_way) const {
-  const Element e = backchips(index);
-  if (!on_its_way) return snapped(view_rect(e));
-  const ElementState& s = screen_.at(e);
+  // A slide's ends are in the view's places already.
+  const ElementState& s = screen_.at(backchips(index));
+  if (!on_its_way) {
+    const places::Point at = places::chip(index, {s.left, s.top});
+    return snapped(to_view({at.left, at.top, s.width, s.height}));
+  }
   return snapped(to_view(
       {static_cast<int>(on_its_way->x), static_cast<int>(on_its_way->y), s.width, s.height}));
 }
 
 QRect TableWindow::card_ground(int slot) const {
-  return CardShadow::ground(snapped(view_rect(Image1(slot))), scale_);
+  return CardShadow::ground(snapped(card_place(slot)), scale_);
 }
 
 void TableWindow::draw_chip(QPainter& painter, int index, const QRect& r) {

@@ -10,6 +10,7 @@
 #include "windows/accessible_role.h"
 #include "windows/game_host.h"
 #include "windows/hand_log.h"
+#include "windows/table_places.h"
 #include "windows/table_window.h"
 
 namespace tarvix::windows {
@@ -41,16 +42,6 @@ QWidget* reader_text(const QString& name, QAccessible::Role role, QWidget* paren
 void set_name(QWidget* w, const QString& name) {
   // Every change is an event for the screen reader: only real ones.
   if (w->accessibleName() != name) w->setAccessibleName(name);
-}
-
-Rect united(Rect a, const Rect& b) {
-  const int right = std::max(a.left + a.width, b.left + b.width);
-  const int bottom = std::max(a.top + a.height, b.top + b.height);
-  a.left = std::min(a.left, b.left);
-  a.top = std::min(a.top, b.top);
-  a.width = right - a.left;
-  a.height = bottom - a.top;
-  return a;
 }
 
 }  // namespace
@@ -211,16 +202,14 @@ void TableReader::refresh() {
 }
 
 void TableReader::place() {
-  for (int s = 1; s <= seats; ++s) {
-    Rect fan = design_rect(card_slot(s, 1));
-    for (int c = 2; c <= cards_per_seat; ++c) fan = united(fan, design_rect(card_slot(s, c)));
-    seat_cards(s)->setGeometry(window_.to_view(fan).toAlignedRect());
+  // Where the window draws them.
+  for (int s = 1; s <= seats; ++s)
+    seat_cards(s)->setGeometry(window_.to_view(places::fan(s)).toAlignedRect());
+  dealer_->setGeometry(window_.spots().dealer.toAlignedRect());
+  if (turn_seat_ != 0) {
+    const SeatSpots& seat = window_.spots().seats[static_cast<std::size_t>(turn_seat_ - 1)];
+    turn_->setGeometry(seat.light.toAlignedRect());
   }
-  const ElementState& marker = host_.screen().at(Label1);
-  dealer_->setGeometry(
-      window_.to_view({marker.left, marker.top, marker.width, marker.height}).toAlignedRect());
-  if (turn_seat_ != 0)
-    turn_->setGeometry(window_.to_view(design_rect(seat_light(turn_seat_))).toAlignedRect());
   for (QWidget* notice : notices_)
     notice->setGeometry(window_.to_view(design_rect(Label24)).toAlignedRect());
 }

@@ -14,6 +14,7 @@
 #include "windows/guide.h"
 #include "windows/hand_log.h"
 #include "windows/sheet_view.h"
+#include "windows/table_places.h"
 #include "windows/table_reader.h"
 
 namespace tarvix::windows {
@@ -120,6 +121,10 @@ QMessageBox* TableWindow::leave_question() const { return leave_question_; }
 QRectF TableWindow::to_view(const Rect& r) const {
   return {origin_.x() + r.left * scale_, origin_.y() + r.top * scale_, r.width * scale_,
           r.height * scale_};
+}
+
+QRectF TableWindow::card_place(int slot) const {
+  return to_view(places::card(slot / cards_per_seat + 1, slot % cards_per_seat + 1));
 }
 
 QRectF TableWindow::view_rect(Element e) const {

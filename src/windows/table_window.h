@@ -66,6 +66,8 @@ class TableWindow : public QWidget {
   // Where a rectangle of the design (twips) is drawn in the window.
   QRectF to_view(const Rect& twips) const;
   double scale() const { return scale_; }
+  // Where card slot `slot` (0..48) is drawn: larger than the design's place.
+  QRectF card_place(int slot) const;
 
   Motion& motion() { return motion_; }
   // A slide or a flip is playing (and the frame timer runs only then).

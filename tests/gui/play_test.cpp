@@ -227,7 +227,7 @@ TEST_F(Played, TheHumansFaceDownCardsAreShadedAndItsUpCardsAreNot) {
   // A point of a card's face that no card after it in the fan covers: its
   // lower left, clear of the corner's index.
   auto face = [&](int c) {
-    const QRectF r = window->to_view(design_rect(card_slot(1, c)));
+    const QRectF r = window->card_place(c - 1);
     const QPointF p(r.left() + r.width() * 0.12, r.bottom() - r.height() * 0.12);
     return shot.pixelColor((p * ratio).toPoint()).lightness();
   };

@@ -21,6 +21,7 @@
 #include "windows/sheet_view.h"
 #include "windows/splash_window.h"
 #include "windows/spoken_label.h"
+#include "windows/table_places.h"
 #include "windows/table_window.h"
 
 namespace tarvix::testing {
@@ -330,6 +331,44 @@ TEST(Layout, EveryTextAtItsLongestStaysInItsPlateOrPanelAtEverySize) {
                 << where << ": \"" << spot->text.toStdString() << '"';
           }
         }
+      }
+      // The cards large enough to read, clear of every text, chip pile,
+      // button and each other.
+      {
+        std::vector<windows::Placed> apart = layout.table(longest_texts(false)).placed();
+        const QRectF whole = window->to_view({0, 0, design_width, design_height});
+        for (int s = 1; s <= 7; ++s) {
+          const QString seat = QStringLiteral("seat %1 ").arg(s);
+          apart.push_back({seat + "cards", window->to_view(windows::places::fan(s)), whole});
+          QRectF pile;
+          for (int i = 6 * (s - 1); i < 6 * s; ++i) {
+            const Rect r = design_rect(backchips(i));
+            const windows::places::Point at = windows::places::chip(i, {r.left, r.top});
+            pile |= window->to_view({at.left, at.top, r.width, r.height});
+          }
+          // A bet's amount stands on its pile.
+          auto bet = std::find_if(apart.begin(), apart.end(), [&](const windows::Placed& p) {
+            return p.what.startsWith(seat + "bet");
+          });
+          if (bet != apart.end())
+            bet->box |= pile;
+          else
+            apart.push_back({seat + "bet", pile, whole});
+          if (size.height() >= 720) {
+            EXPECT_GE(window->card_place(7 * (s - 1)).height(), s == 1 ? 96 : 64) << where;
+          }
+        }
+        QRectF pot;
+        for (int i = pot_chip_first; i <= pot_chip_last; ++i)
+          pot |= window->to_view(design_rect(backchips(i)));
+        auto pot_label = std::find_if(apart.begin(), apart.end(), [](const windows::Placed& p) {
+          return p.what.startsWith("pot \"");
+        });
+        ASSERT_NE(pot_label, apart.end());
+        pot_label->box |= pot;
+        for (const QPushButton* b : window->findChildren<QPushButton*>())
+          if (!b->isHidden()) apart.push_back({b->text(), b->geometry(), window->rect()});
+        expect_apart(apart, where);
       }
       // A name of twenty letters is never cut from 1280 x 720 up.
       if (size.height() >= 720) {
