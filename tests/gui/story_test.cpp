@@ -259,10 +259,10 @@ double contrast(const QColor& a, const QColor& b) {
 // A drawn text's contrast: the ground is the middle one, by lightness, of the
 // pixels around the text inside its box; the ink is the pixel of the text that
 // stands out from the ground the most.
-double drawn_contrast(const QImage& image, const windows::Spot& spot) {
+double drawn_contrast(const QImage& image, const QRectF& box_at, const QRectF& inner_at) {
   const double r = image.devicePixelRatio();
-  const QRect box = QRectF(spot.box.topLeft() * r, spot.box.size() * r).toAlignedRect();
-  const QRect inner = QRectF(spot.inner.topLeft() * r, spot.inner.size() * r).toRect();
+  const QRect box = QRectF(box_at.topLeft() * r, box_at.size() * r).toAlignedRect();
+  const QRect inner = QRectF(inner_at.topLeft() * r, inner_at.size() * r).toRect();
   std::vector<QColor> ground;
   for (int x = box.left() + 1; x < box.right(); ++x)
     for (int y : {box.top() + 1, box.bottom() - 1}) ground.push_back(image.pixelColor(x, y));
@@ -411,9 +411,16 @@ TEST(Layout, EveryDrawnTextStandsOutFromWhatLiesUnderItAtEverySize) {
     const QImage image = window->grab().toImage();
     for (const windows::Spot* spot : window->spots().texts()) {
       if (spot->shown()) {
-        EXPECT_GE(drawn_contrast(image, *spot), 4.5)
+        EXPECT_GE(drawn_contrast(image, spot->box, spot->inner), 4.5)
             << where << ": \"" << spot->text.toStdString() << '"';
       }
+    }
+    // The buttons' captions on their own colours, inside their frames.
+    for (const QPushButton* b : window->findChildren<QPushButton*>()) {
+      if (b->isHidden() || b->text().trimmed().isEmpty()) continue;
+      const QRectF fill = QRectF(b->geometry()).adjusted(3, 3, -3, -3);
+      EXPECT_GE(drawn_contrast(image, fill, fill.adjusted(2, 1, -2, -1)), 4.5)
+          << where << ": " << b->text().toStdString();
     }
     // The Bet It hint is whole, above the box, inside the window.
     auto* note = window->findChild<QLabel*>("bet_note");
