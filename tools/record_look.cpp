@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
   window.list()->setCurrentItem(window.list()->topLevelItem(2));
   window.resize(window.minimumSize());
   ok &= save(window, where + QStringLiteral("/record_smallest.png"));
-  window.resize(900, 680);
+  window.resize(tarvix::windows::RecordWindow::default_size);
   ok &= save(window, where + QStringLiteral("/record_default.png"));
   return ok ? 0 : 1;
 }

@@ -49,7 +49,7 @@ RecordWindow::RecordWindow(store::Store& store, QWidget* parent) : QWidget(paren
   set_accessible_role(this, QAccessible::Dialog);
   setAccessibleName(QStringLiteral("Your record"));
   setMinimumSize(640, 480);
-  resize(900, 680);
+  resize(default_size);
   setStyleSheet(QStringLiteral(
       "#record { background: #17321f; }"
       "QLabel { color: #f2ecd8; font-size: 10pt; }"

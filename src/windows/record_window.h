@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QSize>
 #include <QWidget>
 #include <cstdint>
 #include <vector>
@@ -29,6 +30,9 @@ class RecordWindow : public QWidget {
   Q_OBJECT
 
  public:
+  // Wide enough for every column of the list with a long name.
+  static constexpr QSize default_size{1060, 680};
+
   explicit RecordWindow(store::Store& store, QWidget* parent = nullptr);
 
   // Reads the record again from the store.
