@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -90,6 +91,23 @@ TEST_F(Cards, EveryCellShowsSomethingOfItsOwn) {
                            static_cast<int>(card(cell).sizeInBytes())));
   }
   EXPECT_EQ(seen.size(), std::size_t(card_cells));
+}
+
+TEST(Lettering, IsTheSameWhateverTextWasDrawnBefore) {
+  // Qt's one face per font file once gave the cards' ranks outlines that
+  // moved with the sizes the table's texts had been drawn at. Each spacing
+  // is outlined anew, and one letter's outline does not depend on it.
+  QImage scratch(card_size, QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&scratch);
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setBold(true);
+  const QPainterPath six = lettering(QStringLiteral("6"));
+  for (int pixels = 9; pixels <= 21; pixels += 2) {
+    font.setPixelSize(pixels);
+    painter.setFont(font);
+    painter.drawText(scratch.rect(), QStringLiteral("Pot 30, hand 12: 2 3 4 5 6 7 8 9 10 J Q K A"));
+    EXPECT_EQ(lettering(QStringLiteral("6"), pixels), six) << "after text at " << pixels << " px";
+  }
 }
 
 TEST_F(Cards, HeartsAndDiamondsAreRedClubsAndSpadesBlack) {

@@ -1,5 +1,4 @@
 // Chips, the dealer button and the program icon.
-#include <QFont>
 #include <QPainter>
 #include <QRadialGradient>
 #include <cmath>
@@ -130,11 +129,7 @@ QImage draw_dealer_button() {
   painter.setBrush(Qt::NoBrush);
   painter.drawEllipse(token_centre, radius - 9, radius - 9);
 
-  QFont font("DejaVu Sans");
-  font.setBold(true);
-  font.setPixelSize(100);
-  QPainterPath letter;
-  letter.addText(0, 0, font, "D");
+  const QPainterPath letter = lettering(QStringLiteral("D"));
   const QRectF box(token_centre - QPointF(24, 26), QSizeF(48, 52));
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(24, 24, 30));

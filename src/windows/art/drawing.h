@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <QRectF>
 #include <QSize>
+#include <QString>
 
 class QPainter;
 
@@ -27,6 +28,11 @@ QColor suit_colour(Suit suit);
 
 // The path scaled uniformly to fit the box and centred in it.
 QPainterPath fitted(const QPainterPath& path, const QRectF& box);
+
+// The outline of a text in the art's bold lettering, 100 pixels to the em, on a
+// baseline at y = 0; each letter stands `spacing` times its width after the
+// one before. The same text has the same outline whatever else was drawn.
+QPainterPath lettering(const QString& text, double spacing = 1);
 
 // Card n (1..52) face up, filling the rectangle (0, 0) - (40, 56) of the painter.
 void draw_face(QPainter& painter, int card);

@@ -1,6 +1,5 @@
 // Card faces. The corner index is big because in a fan only the left strip of
 // a card shows, at about 28 x 36 screen pixels for the whole card.
-#include <QFont>
 #include <QPainter>
 #include <QString>
 #include <QTransform>
@@ -22,6 +21,7 @@ constexpr double left_column = 16.1;
 constexpr double middle_column = 20.0;
 constexpr double right_column = 23.9;
 const QRectF court_panel(12.7, 6.6, 14.6, 42.8);
+constexpr double narrowed_spacing = 0.86;  // "10": its two digits closer together
 
 // The rank texts as printed in the corner, two .. ace.
 const std::array<const char*, 13> printed_ranks = {"2", "3",  "4", "5", "6", "7", "8",
@@ -36,12 +36,7 @@ const QColor skin(247, 212, 176);
 // Glyphs of the rank token, its cap height filling the box; a token too wide
 // for the box is narrowed rather than shrunk, so "10" stays as tall as "4".
 QPainterPath rank_path(const QString& token, const QRectF& box) {
-  QFont font("DejaVu Sans");
-  font.setBold(true);
-  font.setPixelSize(100);
-  if (token.size() > 1) font.setLetterSpacing(QFont::PercentageSpacing, 86);
-  QPainterPath path;
-  path.addText(0, 0, font, token);
+  const QPainterPath path = lettering(token, token.size() > 1 ? narrowed_spacing : 1);
   const QRectF bounds = path.boundingRect();
   const double height_scale = box.height() / bounds.height();
   const double width_scale = std::min(height_scale, box.width() / bounds.width());
