@@ -2,6 +2,7 @@
 // turn, and the frames draw again only what moves.
 #include <QRegion>
 
+#include "windows/game_host.h"
 #include "windows/table_places.h"
 #include "windows/table_window.h"
 
@@ -23,15 +24,17 @@ void TableWindow::element_changed(Element e) {
   const ElementState& now = screen_.at(e);
   Seen& before = seen_[static_cast<std::size_t>(e)];
   const Motion::Millis t = time_.elapsed();
-  if (is_chip(e) && before.visible && now.visible &&
-      (before.left != now.left || before.top != now.top)) {
+  // A resumed tournament's replay is shown as it ends: what it moved is not
+  // moved again on the screen.
+  const bool shown_moving = before.visible && now.visible && !host_.replaying();
+  if (is_chip(e) && shown_moving && (before.left != now.left || before.top != now.top)) {
     const int index = array_index(e);
     const places::Point from = places::chip(index, {before.left, before.top});
     const places::Point to = places::chip(index, {now.left, now.top});
     motion_.chip_moved(index, {double(from.left), double(from.top)},
                        {double(to.left), double(to.top)}, t);
   }
-  if (is_card_slot(e) && before.visible && now.visible && before.picture != now.picture)
+  if (is_card_slot(e) && shown_moving && before.picture != now.picture)
     motion_.picture_changed(array_index(e), before.picture, now.picture, t);
   before = {now.visible, now.left, now.top, now.picture};
 

@@ -33,6 +33,14 @@ QPushButton* button_named(QWidget* w, const char* name) {
   return w->findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
+// The table's picture at the screenshots' size once nothing moves on it.
+QImage picture(TableWindow* table) {
+  table->resize(harness::window_sizes[1]);
+  EXPECT_TRUE(QTest::qWaitFor([table] { return !table->animating(); }, 10'000));
+  QCoreApplication::processEvents();
+  return table->grab().toImage();
+}
+
 void to_settings(harness::GuiGame& g, PlayerStore& store) {
   g.program.keep_in(&store);
   g.program.start();
@@ -43,6 +51,7 @@ TEST(Keeping, KeptForLaterTheNextStartOffersItAndGivesBackTheSameTableAndLog) {
   QTemporaryDir folder;
   TableSeen seen;
   QString log;
+  QImage left;
   {
     PlayerStore store(folder.path());
     harness::GuiGame g(7);
@@ -57,12 +66,14 @@ TEST(Keeping, KeptForLaterTheNextStartOffersItAndGivesBackTheSameTableAndLog) {
     QTest::mouseClick(button_named(settings, "Command1"), Qt::LeftButton);
     EXPECT_EQ(g.host.number(), 4183775u);
     TableWindow* table = g.program.table();
-    for (int hand = 0; hand < 4; ++hand) {
+    // Raising and calling in turn, kept at the next turn.
+    for (int turn = 0; turn < 6; ++turn) {
       ASSERT_TRUE(g.run_to_human_turn());
-      g.host.click(Command5);
+      g.host.click(turn % 2 ? Command5 : Command6);
     }
-    g.elapse(700);
+    ASSERT_TRUE(g.run_to_human_turn());
     seen = table_seen(g.game());
+    left = picture(table);
     log = table->log()->toPlainText();
     EXPECT_TRUE(log.startsWith(QStringLiteral("Tournament 4 183 775"))) << log.toStdString();
     table->close();
@@ -90,6 +101,9 @@ TEST(Keeping, KeptForLaterTheNextStartOffersItAndGivesBackTheSameTableAndLog) {
   ASSERT_TRUE(g.program.table());
   EXPECT_EQ(table_seen(g.game()), seen);
   EXPECT_EQ(g.program.table()->log()->toPlainText(), log);
+  // To the pixel, and at once: what the replay moved does not move again.
+  EXPECT_FALSE(g.program.table()->animating());
+  EXPECT_EQ(picture(g.program.table()), left);
   // The record's log, the one exported, is the table's, the window's
   // indents aside.
   const auto kept = store.get()->tournaments().front();
