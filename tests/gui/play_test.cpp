@@ -1,7 +1,9 @@
 // Hands played through the table window's own widgets: the bet panel's
-// buttons, the amount box, the keys, Sit Out and Exit.
+// buttons and their letters, the amount box, the winner keys, Sit Out and
+// Exit.
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -9,6 +11,9 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "harness/gui_game.h"
 #include "windows/settings_window.h"
@@ -72,8 +77,6 @@ TEST_F(Played, TheBetPanelShowsAtTheHumansTurnAsTheModelSays) {
   }
   EXPECT_EQ(window->button(Command6)->text(),
             QStringLiteral("Raise  %1").arg(call + 2 * game.table().limits));
-  // Nothing is due while the human thinks.
-  EXPECT_FALSE(game.host.armed_for());
 
   // The human's plate is lit in the model's &H80FFFF, a light yellow.
   EXPECT_EQ(game.screen().at(Shape7).fill, 0x80FFFFu);
@@ -120,40 +123,62 @@ TEST_F(Played, AnOpaqueMessageAndThePotAreDrawnAsTheModelSays) {
   EXPECT_NE(window->grab(pot).toImage(), with_pot);
 }
 
-TEST_F(Played, CallOrCheckThenRaiseThenBetItStakeWhatTheButtonsSay) {
-  ASSERT_TRUE(game.run_to_human_turn());
-  Chips before = human_seat().prize;
-  Chips call = game.table().amount_to_call();
-  if (window->button(Command5)->isVisible()) {
-    click(Command5);
-    EXPECT_EQ(human_seat().prize, before - std::min(call, before));
-  } else {
-    click(Command7);
-    EXPECT_EQ(human_seat().prize, before);
+// The stakes are the game's (the core tests count them); here each of the
+// panel's buttons plays its own action, by a click and by the letter its
+// tooltip names: once, not again while the letter is held, not with Ctrl,
+// and never by the letter of the hidden one of Call and Check.
+TEST_F(Played, EachButtonPlaysByAClickAndOnceByTheLetterItsTooltipNames) {
+  std::optional<ActionKind> acted;
+  game.game().listen([&acted](const GameEvent& e) {
+    if (const auto* a = std::get_if<SeatAction>(&e); a && a->seat == human) acted = a->kind;
+  });
+  auto letter = [](const QPushButton* b) {
+    const QString tip = b->toolTip();
+    return static_cast<Qt::Key>(tip.at(tip.indexOf('(') + 1).unicode());
+  };
+  // Each button by its letter and by a click, Check first: a turn to check
+  // comes once a game here (and a click on it is how the other tests stay in).
+  std::vector<std::pair<Element, bool>> untried = {
+      {Command7, true}, {Command5, false}, {Command5, true}, {Command6, false},
+      {Command6, true}, {Command8, false}, {Command8, true}};
+  for (int turn = 0; turn < 200 && !untried.empty(); ++turn) {
+    ASSERT_TRUE(game.run_to_human_turn());
+    const bool owes = window->button(Command5)->isVisible();
+    const Element hidden = owes ? Command7 : Command5;
+    // The first untried that this turn offers; else on to the next hand.
+    const auto next = std::find_if(untried.begin(), untried.end(),
+                                   [hidden](const auto& u) { return u.first != hidden; });
+    if (next == untried.end()) {
+      click(Command8);
+      continue;
+    }
+    const auto [b, by_letter] = *next;
+    untried.erase(next);
+    const ActionKind kind = b == Command5   ? ActionKind::call
+                            : b == Command7 ? ActionKind::check
+                            : b == Command8 ? ActionKind::fold
+                            : owes          ? ActionKind::raise
+                                            : ActionKind::bet;
+    acted.reset();
+    if (by_letter) {
+      QKeyEvent held(QEvent::KeyPress, letter(window->button(b)), Qt::NoModifier, QString(), true);
+      QApplication::sendEvent(window, &held);
+      QTest::keyClick(window, letter(window->button(b)), Qt::ControlModifier);
+      QTest::keyClick(window, letter(window->button(hidden)));
+      EXPECT_TRUE(game.human_turn_open()) << element_name(b);
+      QTest::keyClick(window, letter(window->button(b)));
+    } else {
+      click(b);
+    }
+    EXPECT_EQ(acted, kind) << element_name(b) << (by_letter ? " by its letter" : "");
+    EXPECT_TRUE(panel_hidden());
+    // A fold hides the human's cards.
+    for (int c = 0; c < 7 && b == Command8; ++c) EXPECT_FALSE(game.screen().visible(Image1(c)));
   }
-  EXPECT_TRUE(panel_hidden());
-  EXPECT_TRUE(game.host.armed_for());
-
-  ASSERT_TRUE(game.run_to_human_turn());
-  before = human_seat().prize;
-  call = game.table().amount_to_call();
-  click(Command6);
-  EXPECT_EQ(human_seat().prize, before - std::min(call + 2 * game.table().limits, before));
-  EXPECT_TRUE(panel_hidden());
-  EXPECT_TRUE(game.table().raiser);
-
-  ASSERT_TRUE(game.run_to_human_turn());
-  before = human_seat().prize;
-  call = game.table().amount_to_call();
-  const Chips typed = raise_caption() + 15;
-  type_in_box(QString::number(typed));
-  EXPECT_EQ(game.table().amount_text, std::to_string(typed));
-  click(Command11);
-  EXPECT_EQ(human_seat().prize, before - std::min(call + typed, before));
-  EXPECT_TRUE(panel_hidden());
+  EXPECT_TRUE(untried.empty());
 }
 
-TEST_F(Played, EnterInTheAmountBoxBetsAndTooSmallAnAmountKeepsTheTurnOpen) {
+TEST_F(Played, TheBoxTellsWhatBetItStakesAndEnterOnARefusedAmountKeepsTheTurn) {
   ASSERT_TRUE(game.run_to_human_turn());
   const Chips before = human_seat().prize;
   const Chips call = game.table().amount_to_call();
@@ -189,29 +214,14 @@ TEST_F(Played, EnterInTheAmountBoxBetsAndTooSmallAnAmountKeepsTheTurnOpen) {
 
   window->amount_box()->clear();
   type_in_box(QString::number(least));
-  QTest::keyClick(window->amount_box(), Qt::Key_Return);
+  click(Command11);
   EXPECT_EQ(human_seat().prize, before - std::min(call + least, before));
   EXPECT_TRUE(panel_hidden());
   // The box is emptied with the panel.
   EXPECT_TRUE(window->amount_box()->text().isEmpty());
 }
 
-TEST_F(Played, FoldHidesTheHumansCards) {
-  ASSERT_TRUE(game.run_to_human_turn());
-  EXPECT_TRUE(game.screen().visible(Image1(0)));
-  click(Command8);
-  EXPECT_TRUE(human_seat().fold);
-  for (int c = 0; c < 7; ++c) EXPECT_FALSE(game.screen().visible(Image1(c))) << c;
-  EXPECT_TRUE(panel_hidden());
-}
-
-TEST_F(Played, F10AndF9ShowAndHideTheWinnerLabelFromAnywhereInTheWindow) {
-  QTest::keyClick(window, Qt::Key_F10);
-  EXPECT_TRUE(game.screen().visible(winnerlabel));
-  QTest::keyClick(window, Qt::Key_F9);
-  EXPECT_FALSE(game.screen().visible(winnerlabel));
-
-  // With the amount box holding the keyboard focus.
+TEST_F(Played, F10AndF9ShowAndHideTheWinnerLabelEvenFromTheAmountBox) {
   ASSERT_TRUE(game.run_to_human_turn());
   QTest::mouseClick(window->amount_box(), Qt::LeftButton);
   QTest::keyClick(window->amount_box(), Qt::Key_F10);
@@ -264,20 +274,24 @@ TEST_F(Played, SitOutTakesTheColourTheGameGivesIt) {
   EXPECT_EQ(own.name(), QColor(0xe2, 0xdb, 0xc8).name());
 }
 
-TEST_F(Played, ExitDuringAHandAsksFirstThenClosesEveryWindow) {
+TEST_F(Played, ExitOrClosingTheWindowDuringAHandAsksFirstThenLeaveClosesEveryWindow) {
   QSignalSpy finished(&game.program, &windows::Program::finished);
   ASSERT_TRUE(game.run_to_human_turn());
-  // Escape and Enter stay; Leave leaves.
-  click(Command2);
-  ASSERT_NE(window->leave_question(), nullptr);
-  QTest::keyClick(window->leave_question(), Qt::Key_Escape);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !window->leave_question(); }, 10000));
-  EXPECT_TRUE(game.human_turn_open());
-  click(Command2);
-  QTest::keyClick(window->leave_question(), Qt::Key_Enter);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !window->leave_question(); }, 10000));
-  EXPECT_TRUE(game.human_turn_open());
-  click(Command2);
+  // Escape and Enter stay, whichever way the question came.
+  for (bool by_exit : {true, false}) {
+    for (Qt::Key stay : {Qt::Key_Escape, Qt::Key_Enter}) {
+      by_exit ? click(Command2) : (void)window->close();
+      ASSERT_NE(window->leave_question(), nullptr);
+      QTest::keyClick(window->leave_question(), stay);
+      EXPECT_TRUE(QTest::qWaitFor([&] { return !window->leave_question(); }, 10000));
+      EXPECT_TRUE(game.human_turn_open());
+    }
+  }
+  window->close();
+  // Over the table, clear of the human's plate.
+  const QRect plate = window->to_view(design_rect(seat_plate(1))).toAlignedRect();
+  EXPECT_FALSE(window->leave_question()->frameGeometry().intersects(
+      QRect(window->mapToGlobal(plate.topLeft()), plate.size())));
   for (QAbstractButton* b : window->leave_question()->buttons())
     if (b->text() == "Leave") b->click();
   EXPECT_EQ(game.table().ending, Ending::exit_button);

@@ -4,9 +4,8 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QLabel>
+#include <QFrame>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -45,38 +44,29 @@ void to_settings(GuiGame& game) {
 
 // ---- Splash ----------------------------------------------------------------------
 
-TEST(Splash, ShowsTheProductAndGivesWayToTheSettingsOnAKey) {
-  GuiGame game;
-  game.program.start();
-  auto& splash = *game.program.splash();
-  EXPECT_TRUE(splash.isVisible());
-  EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblProductName"))->text(), "TARVIX");
-  EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), "Version 1.0");
-  EXPECT_EQ(game.program.settings(), nullptr);
-
-  QTest::keyClick(&splash, Qt::Key_Q);
-  EXPECT_FALSE(splash.isVisible());
-  EXPECT_TRUE(game.program.settings()->isVisible());
-  EXPECT_FALSE(splash.timer().isActive());
-  EXPECT_EQ(game.program.splash(), nullptr);
-}
-
-TEST(Splash, GivesWayOnAClickOnItsFrameAndOnlyOnce) {
-  GuiGame game;
-  game.program.start();
-  auto& splash = *game.program.splash();
-  QSignalSpy finished(&splash, &windows::SplashWindow::finished);
-  click(splash.findChild<QFrame*>(QStringLiteral("Frame1")));
-  EXPECT_TRUE(game.program.settings()->isVisible());
-  QTest::keyClick(&splash, Qt::Key_Q);
-  EXPECT_EQ(finished.count(), 1);
+TEST(Splash, GivesWayToTheSettingsOnAKeyOrAClickOnItsFrameAndOnlyOnce) {
+  for (bool by_key : {true, false}) {
+    GuiGame game;
+    game.program.start();
+    auto& splash = *game.program.splash();
+    EXPECT_TRUE(splash.isVisible());
+    EXPECT_EQ(game.program.settings(), nullptr);
+    QSignalSpy finished(&splash, &windows::SplashWindow::finished);
+    if (by_key) QTest::keyClick(&splash, Qt::Key_Q);
+    if (!by_key) click(splash.findChild<QFrame*>(QStringLiteral("Frame1")));
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_TRUE(game.program.settings()->isVisible());
+    EXPECT_FALSE(splash.timer().isActive());
+    EXPECT_EQ(game.program.splash(), nullptr);
+    QTest::keyClick(&splash, Qt::Key_Q);
+    EXPECT_EQ(finished.count(), 1);
+  }
 }
 
 TEST(Splash, GivesWayByItselfAfter2500Milliseconds) {
   GuiGame game;
   const auto opened = std::chrono::steady_clock::now();
   game.program.start();
-  EXPECT_EQ(game.program.splash()->timer().interval(), 2500);
   // Real time on a busy machine (sanitizers, parallel tests) runs late, never
   // early: the lower bound is exact, the upper one only says "by itself".
   QTest::qWait(1500);
@@ -131,30 +121,24 @@ TEST(Settings, EnterOnATilePressesOkAndNoTileIsDescribedByItsNameAgain) {
   EXPECT_TRUE(game.program.table()->isVisible());
 }
 
-TEST(Settings, EachGroupMarksOnlyItsChosenTile) {
-  GuiGame game;
-  to_settings(game);
-  click(tile(game, "Image6"));
-  click(tile(game, "Label5"));
-  click(tile(game, "Image4"));
-  EXPECT_TRUE(tile(game, "Image6")->marked());
-  EXPECT_FALSE(tile(game, "Image5")->marked());
-  EXPECT_TRUE(tile(game, "Label5")->marked());
-  EXPECT_FALSE(tile(game, "Label7")->marked());
-  EXPECT_TRUE(tile(game, "Image4")->marked());
-  EXPECT_EQ(game.program.settings()->backside(), 53);
-  EXPECT_EQ(game.program.settings()->tabletop(), 0x4080u);
-}
-
-TEST(Settings, TheNameAndTheTableTopReachTheTable) {
+TEST(Settings, EachGroupMarksOnlyItsLastChoiceAndTheChoicesReachTheTable) {
   GuiGame game;
   to_settings(game);
   QTest::keyClicks(game.program.settings()->findChild<QLineEdit*>(QStringLiteral("Text1")),
                    QStringLiteral("Alice"));
-  click(tile(game, "Label6"));
+  // Two backs, two table tops, two rooms (the last one a label, not a picture).
+  for (const char* name : {"Image6", "Image7", "Label5", "Label6", "Image3", "Label9"})
+    click(tile(game, name));
+  for (const char* name : {"Image7", "Label6", "Label9"})
+    EXPECT_TRUE(tile(game, name)->marked()) << name;
+  for (const char* name : {"Image5", "Image6", "Label5", "Label7", "Image3"})
+    EXPECT_FALSE(tile(game, name)->marked()) << name;
   press_ok(game);
   EXPECT_EQ(game.screen().caption(Label3), "Alice");
+  EXPECT_EQ(game.program.table()->room(), 103);
   EXPECT_EQ(game.screen().at(Shape1).fill, 0xC0C000u);
+  // Third street: every computer seat's first card lies face down.
+  for (int s = 2; s <= 7; ++s) EXPECT_EQ(game.screen().picture(Image1(7 * (s - 1))), 54) << s;
 
   // The felt is drawn teal (blue and green, no red): the colour number is
   // &HBBGGRR, not RGB.
@@ -171,49 +155,19 @@ TEST(Settings, TheNameAndTheTableTopReachTheTable) {
   EXPECT_GT(c.blue(), 120);
 }
 
-TEST(Settings, AChosenBackIsDealtFaceDownToTheComputerSeats) {
-  GuiGame game;
-  to_settings(game);
-  click(tile(game, "Image7"));
-  press_ok(game);
-  for (int s = 2; s <= 7; ++s) {
-    // Third street: two cards down, the third up.
-    EXPECT_EQ(game.screen().picture(Image1(7 * (s - 1))), 54) << s;
-    EXPECT_EQ(game.screen().picture(Image1(7 * (s - 1) + 2)), 54) << s;
-    const int up = game.screen().picture(Image1(7 * (s - 1) + 1));
-    EXPECT_TRUE(up >= 1 && up <= 52) << s;
+TEST(Settings, ExitOrClosingTheWindowEndsTheProgramWithoutATable) {
+  for (bool by_exit : {true, false}) {
+    GuiGame game;
+    QSignalSpy finished(&game.program, &windows::Program::finished);
+    to_settings(game);
+    auto* settings = game.program.settings();
+    by_exit ? click(settings->findChild<QPushButton*>(QStringLiteral("Command2")))
+            : (void)settings->close();
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_FALSE(settings->isVisible());
+    EXPECT_EQ(game.program.table(), nullptr);
+    EXPECT_FALSE(game.host.started());
   }
-}
-
-TEST(Settings, TheFourthRoomChoiceOnlyMovesTheMark) {
-  GuiGame game;
-  to_settings(game);
-  click(tile(game, "Image3"));
-  click(tile(game, "Label9"));
-  EXPECT_TRUE(tile(game, "Label9")->marked());
-  EXPECT_FALSE(tile(game, "Image3")->marked());
-  press_ok(game);
-  EXPECT_EQ(game.program.table()->room(), 103);
-}
-
-TEST(Settings, ExitEndsTheProgramWithoutATable) {
-  GuiGame game;
-  QSignalSpy finished(&game.program, &windows::Program::finished);
-  to_settings(game);
-  click(game.program.settings()->findChild<QPushButton*>(QStringLiteral("Command2")));
-  EXPECT_EQ(finished.count(), 1);
-  EXPECT_FALSE(game.program.settings()->isVisible());
-  EXPECT_EQ(game.program.table(), nullptr);
-  EXPECT_FALSE(game.host.started());
-}
-
-TEST(Settings, ClosingTheWindowIsItsExitButton) {
-  GuiGame game;
-  QSignalSpy finished(&game.program, &windows::Program::finished);
-  to_settings(game);
-  game.program.settings()->close();
-  EXPECT_EQ(finished.count(), 1);
-  EXPECT_FALSE(game.host.started());
 }
 
 // ---- The table window after its load ------------------------------------------------------
@@ -226,12 +180,7 @@ TEST(TableWindow, AfterLoadOnlyTheExitAndSitOutButtonsAreShown) {
     EXPECT_FALSE(window->button(e)->isVisible()) << element_name(e);
   EXPECT_FALSE(window->amount_box()->isVisible());
   EXPECT_TRUE(window->button(Command2)->isVisible());
-  EXPECT_EQ(window->button(Command2)->text(), "Exit");
   EXPECT_TRUE(window->button(Command3)->isVisible());
-  EXPECT_EQ(window->button(Command3)->text(), "Sit Out");
-  EXPECT_EQ(game.screen().caption(Label13), " 1000");
-  EXPECT_EQ(game.screen().caption(Label4), "boulder man");
-  EXPECT_TRUE(game.screen().visible(Label1));
   // The keyboard is not on Sit Out, where a Space would sit the player out.
   EXPECT_NE(QApplication::focusWidget(), window->button(Command3));
   if (QWidget* focused = QApplication::focusWidget()) QTest::keyClick(focused, Qt::Key_Space);
@@ -257,32 +206,6 @@ TEST(TableWindow, ScalesTheWholeDesignUniformlyAndKeepsItsProportions) {
   EXPECT_NEAR(window->scale(), 0.1, 1e-3);
   const QRectF whole = window->to_view({0, 0, design_width, design_height});
   EXPECT_NEAR(whole.center().x(), 1000, 1);
-  EXPECT_NEAR(whole.width() / whole.height(), double(design_width) / design_height, 1e-6);
-}
-
-TEST(TableWindow, ClosingTheWindowAsksFirstEnterStaysAndLeaveLeavesAsTheExitButton) {
-  GuiGame game;
-  game.open_table();
-  QSignalSpy finished(&game.program, &windows::Program::finished);
-  game.program.table()->close();
-  QMessageBox* question = game.program.table()->leave_question();
-  ASSERT_NE(question, nullptr);
-  EXPECT_EQ(question->text(), "Leave the tournament?");
-  EXPECT_FALSE(game.table().ended());
-  QTest::keyClick(question, Qt::Key_Return);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !game.program.table()->leave_question(); }, 10000));
-  EXPECT_FALSE(game.table().ended());
-  game.program.table()->close();
-  question = game.program.table()->leave_question();
-  ASSERT_NE(question, nullptr);
-  // Over the table, clear of the human's plate.
-  const QRect plate = game.program.table()->to_view(design_rect(seat_plate(1))).toAlignedRect();
-  EXPECT_FALSE(question->frameGeometry().intersects(
-      QRect(game.program.table()->mapToGlobal(plate.topLeft()), plate.size())));
-  for (QAbstractButton* b : question->buttons())
-    if (b->text() == "Leave") b->click();
-  EXPECT_EQ(game.table().ending, Ending::exit_button);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }, 10000));
 }
 
 // ---- The host's one timer ------------------------------------------------------------------
