@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "support/table_script.h"
@@ -14,12 +13,6 @@ namespace {
 
 const std::string forty_digits = "1234567890123456789012345678901234567890";
 const std::string non_ascii = "\xc3\xa9\xe2\x82\xac";  // e acute, euro sign
-
-TEST(AmountText, IsNeverANumberThatCannotBeCompared) {
-  EXPECT_NEAR(numeric_value(forty_digits), 1.2345678901234568e39, 1e25);
-  EXPECT_GE(numeric_value("1e999"), 1e300);
-  EXPECT_FALSE(std::isnan(numeric_value("0e999")));
-}
 
 TEST(BetIt, StakesTheCallPlusTheRoundedAmountCutToTheStackAndSaysWhyItRefuses) {
   constexpr Chips refused = -1;  // the turn stays open
@@ -41,6 +34,7 @@ TEST(BetIt, StakesTheCallPlusTheRoundedAmountCutToTheStackAndSaysWhyItRefuses) {
       {".", 1000, refused, none},
       {"-", 1000, refused, none},
       {"1e-999", 1000, refused, small},
+      {"0e999", 1000, refused, small},  // zero, not a number that compares with nothing
       {" 60 ", 1000, 80},
       {"40.5", 1000, 60},
       {"41.5", 1000, 62},  // halves to even

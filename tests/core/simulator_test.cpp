@@ -42,33 +42,6 @@ TEST(Simulator, EveryPolicyKeepsTheRulesPastTheSignaturesSeeds) {
   }
 }
 
-TEST(Simulator, ASeatWhosePlayerHasLeftNeverWins) {
-  // Played without the rule checks, which would stop the game at the first
-  // hand an empty seat is dealt into: what counts here is where the chips go.
-  for (std::uint64_t seed = 1; seed <= 12; ++seed) {
-    Game game(std::make_unique<SeededRandom>(seed));
-    SeededRandom choices(seed);
-    const Table& table = game.table();
-    int empty_winners = 0;
-    game.listen([&](const GameEvent& event) {
-      if (const auto* showdown = std::get_if<Showdown>(&event))
-        for (const ShowdownHand& hand : showdown->hands)
-          empty_winners += hand.won > 0 && !table.p(hand.seat).Active ? 1 : 0;
-    });
-    game.start({});
-    game.table().playersout = 975;
-    game.table().outchips = 975 * starting_stack;
-    while (!game.ended())
-      if (game.human_turn_open())
-        play_turn(Policy::sharp, game, choices);
-      else if (!game.step())
-        break;
-    EXPECT_EQ(empty_winners, 0) << "seed " << seed;
-    for (int s = 1; s <= seats; ++s)
-      EXPECT_FALSE(!table.p(s).Active && table.p(s).prize > 0) << "seed " << seed << " seat " << s;
-  }
-}
-
 TEST(Rules, NameWhatIsBroken) {
   // Seed 1 tosses the button to seat 5: seats 6 and 7 post the blinds.
   const std::pair<const char*, std::function<void(Table&, Screen&)>> breaks[] = {

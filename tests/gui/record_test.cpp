@@ -14,6 +14,7 @@
 
 #include "harness/gui_game.h"
 #include "store/store.h"
+#include "support/tournaments_on_record.h"
 #include "windows/place_chart.h"
 #include "windows/record_text.h"
 #include "windows/record_window.h"
@@ -29,38 +30,16 @@ using store::Outcome;
 using store::TournamentRow;
 using windows::RecordWindow;
 
-constexpr int abandoned = 0;  // a place that stands for an abandoned tournament
-constexpr int kept = -1;      // one kept for later
-
+// A store of its own holding the tournaments put on record.
 struct Kept {
   Kept() : opened(store::Store::open(folder.filePath("tarvix.sqlite").toStdString())) {}
-  // Oldest first; returns the ids.
   std::vector<std::int64_t> add(std::initializer_list<int> places) {
-    std::vector<std::int64_t> ids;
-    for (const int place : places) {
-      const auto id =
-          store().begin(store::Start{4183775u + ids.size(), Settings{name, 0, 0x8000}, 0, {}});
-      store().hand_log(id, 1, "Hand 1\n" + name + " calls " + std::to_string(place) + " — é\n");
-      store().hand_log(id, 2, "Hand 2\n" + name + " folds");
-      ids.push_back(id);
-      if (place == kept) continue;
-      store::Progress p;
-      p.hands_played = 100;
-      p.played_ms = 90 * 60'000;
-      p.biggest_win = 2 * place;
-      store().close(id,
-                    place == abandoned ? Outcome::abandoned
-                    : place == 1       ? Outcome::won
-                                       : Outcome::knocked_out,
-                    place == abandoned ? std::nullopt : std::optional(place), 1000, p);
-    }
-    return ids;
+    return put_on_record(store(), places, "<b>Ann</b>");
   }
   store::Store& store() { return *opened.store; }
 
   QTemporaryDir folder;
   store::Store::Opened opened;
-  std::string name = "<b>Ann</b>";
 };
 
 QString column(const QTreeWidgetItem* item, const char* title) {
