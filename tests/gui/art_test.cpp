@@ -58,39 +58,30 @@ constexpr int scale = 6;
 const QSize card_size(40 * scale, 56 * scale);
 // The top-left corner index (rank and suit) of a card, in pixels.
 const QRect index_area(scale, scale, 11 * scale, 26 * scale);
+constexpr int card_cells = 56;  // the faces 1 to 52 and the back cells
 
-class Cards : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    for (int cell = 0; cell < card_cells; ++cell)
-      cards_[cell] = draw_card(cell, card_size).convertToFormat(QImage::Format_ARGB32);
-  }
-  static const QImage& card(int cell) { return cards_[cell]; }
-  static constexpr int card_cells = 56;
-
- private:
-  static inline QImage cards_[card_cells];
-};
-
-TEST_F(Cards, EveryFaceAndBackIsACardWithInkAndNoOtherCellIsOne) {
-  for (int cell = 0; cell < card_cells; ++cell) {
-    ASSERT_EQ(card(cell).size(), card_size) << "cell " << cell;
-    const Census census = count(card(cell), card(cell).rect());
-    // A whole card apart from its rounded corners.
-    EXPECT_GT(census.opaque, census.pixels * 95 / 100) << "cell " << cell;
-    EXPECT_GT(census.transparent, 0) << "cell " << cell << " has square corners";
-    EXPECT_GT(census.coloured, census.pixels / 20) << "cell " << cell << " is blank";
-  }
-  for (const int cell : {-1, 56, 71}) EXPECT_TRUE(draw_card(cell, card_size).isNull()) << cell;
-}
-
-TEST_F(Cards, EveryCellShowsSomethingOfItsOwn) {
+TEST(Cards, EveryCellIsACardOfItsOwnWithInkInItsSuitsColourAndNoOtherCellIsOne) {
   std::set<QByteArray> seen;
   for (int cell = 0; cell < card_cells; ++cell) {
-    seen.insert(QByteArray(reinterpret_cast<const char*>(card(cell).constBits()),
-                           static_cast<int>(card(cell).sizeInBytes())));
+    SCOPED_TRACE("cell " + std::to_string(cell));
+    const QImage card = draw_card(cell, card_size).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(card.size(), card_size);
+    const Census census = count(card, card.rect());
+    // A whole card apart from its rounded corners.
+    EXPECT_GT(census.opaque, census.pixels * 95 / 100);
+    EXPECT_GT(census.transparent, 0) << "square corners";
+    EXPECT_GT(census.coloured, census.pixels / 20) << "blank";
+    seen.insert(QByteArray(reinterpret_cast<const char*>(card.constBits()),
+                           static_cast<int>(card.sizeInBytes())));
+    if (cell < 1 || cell > 52) continue;
+    // Hearts and diamonds red, clubs and spades black.
+    const int suit = (cell - 1) % 4;
+    const Census index = count(card, index_area);
+    EXPECT_GT(suit == 1 || suit == 2 ? index.red : index.dark, index.pixels / 20);
+    EXPECT_EQ(suit == 1 || suit == 2 ? index.dark : index.red, 0);
   }
   EXPECT_EQ(seen.size(), std::size_t(card_cells));
+  for (const int cell : {-1, 56, 71}) EXPECT_TRUE(draw_card(cell, card_size).isNull()) << cell;
 }
 
 TEST(Lettering, IsTheSameWhateverTextWasDrawnBefore) {
@@ -107,21 +98,6 @@ TEST(Lettering, IsTheSameWhateverTextWasDrawnBefore) {
     painter.setFont(font);
     painter.drawText(scratch.rect(), QStringLiteral("Pot 30, hand 12: 2 3 4 5 6 7 8 9 10 J Q K A"));
     EXPECT_EQ(lettering(QStringLiteral("6"), pixels), six) << "after text at " << pixels << " px";
-  }
-}
-
-TEST_F(Cards, HeartsAndDiamondsAreRedClubsAndSpadesBlack) {
-  for (int card_number = 1; card_number <= 52; ++card_number) {
-    const int suit = (card_number - 1) % 4;
-    const bool red_suit = suit == 1 || suit == 2;
-    const Census index = count(card(card_number), index_area);
-    if (red_suit) {
-      EXPECT_GT(index.red, index.pixels / 20) << "card " << card_number;
-      EXPECT_EQ(index.dark, 0) << "card " << card_number;
-    } else {
-      EXPECT_GT(index.dark, index.pixels / 20) << "card " << card_number;
-      EXPECT_EQ(index.red, 0) << "card " << card_number;
-    }
   }
 }
 
@@ -146,23 +122,18 @@ TEST(Pictures, RoomsCoverAWindowOfAnyShape) {
   }
 }
 
-TEST(Pictures, ChipsAndTheDealerButtonAreRoundTokens) {
+TEST(Pictures, ChipsTheDealerButtonAndTheIconAreSquarePicturesOfRoundShapes) {
   for (const char* path :
-       {chip_red_path, chip_blue_path, chip_green_path, chip_black_path, dealer_path}) {
-    const QImage token = load(path);
-    EXPECT_EQ(token.size(), QSize(128, 128)) << path;
-    EXPECT_EQ(qAlpha(token.pixel(1, 1)), 0) << path << " has a square corner";
-    EXPECT_EQ(qAlpha(token.pixel(64, 64)), 255) << path << " has a hole";
+       {chip_red_path, chip_blue_path, chip_green_path, chip_black_path, dealer_path, icon_path}) {
+    const QImage picture = load(path);
+    const int side = picture.width();
+    EXPECT_EQ(picture.height(), side) << path;
+    EXPECT_EQ(qAlpha(picture.pixel(1, 1)), 0) << path << " has a square corner";
+    EXPECT_EQ(qAlpha(picture.pixel(side / 2, side / 2)), 255) << path << " has a hole";
+    EXPECT_GT(count(picture, picture.rect()).opaque, side * side / 3) << path;
   }
   const QImage red = load(chip_red_path);
-  EXPECT_GT(count(red, red.rect()).red, 128 * 128 / 5);
-}
-
-TEST(Pictures, IconIsSquareWithTransparentSurround) {
-  const QImage icon = load(icon_path);
-  EXPECT_EQ(icon.size(), QSize(256, 256));
-  EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
-  EXPECT_GT(count(icon, icon.rect()).opaque, 256 * 256 / 3);
+  EXPECT_GT(count(red, red.rect()).red, red.width() * red.height() / 5);
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
-// The table window's comforts: the amount box from the keyboard, the alert
-// when the human's turn opens unseen, what a screen reader finds, and full
-// screen.
+// The table window's comforts: the amount box from the keyboard and what
+// its note tells, the alert when the human's turn opens unseen, what a
+// screen reader finds, and full screen.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -38,28 +39,56 @@ struct Comforts : ::testing::Test {
 
 // ---- The amount box from the keyboard ---------------------------------------------
 
-TEST_F(Comforts, BGoesIntoTheAmountBoxWhereLettersAreTypedAndEnterBets) {
+TEST_F(Comforts, BTakesTheKeyboardIntoTheBoxWhoseNoteTellsWhatEnterStakes) {
   ASSERT_TRUE(game.run_to_human_turn());
   window->setFocus();
   const Chips before = human_seat().prize;
   const Chips call = game.table().amount_to_call();
   const Chips least = std::stoll(game.screen().caption(Command6));
+  const Chips more = least + 15;  // not the Raise button's stake
+  auto* note = window->findChild<QLabel*>("bet_note");
+  QLineEdit* box = window->amount_box();
+  EXPECT_EQ(note->text(), QStringLiteral("raise by at least %1").arg(least));
   key(Qt::Key_B);
-  EXPECT_TRUE(window->amount_box()->hasFocus());
+  EXPECT_TRUE(box->hasFocus());
   EXPECT_EQ(game.table().loop.focus(), Text2);
+  // F10 and F9 still show and hide the winner.
+  QTest::keyClick(box, Qt::Key_F10);
+  EXPECT_TRUE(game.screen().visible(winnerlabel));
+  QTest::keyClick(box, Qt::Key_F9);
+  EXPECT_FALSE(game.screen().visible(winnerlabel));
 
-  // In the box the letters are text, not commands.
-  QTest::keyClicks(window->amount_box(), QStringLiteral("fc"));
-  EXPECT_EQ(window->amount_box()->text(), "fc");
-  EXPECT_FALSE(human_seat().fold);
-  EXPECT_TRUE(shown(Command8));
-
-  window->amount_box()->clear();
-  QTest::keyClicks(window->amount_box(), QString::number(least));
-  QTest::keyClick(window->amount_box(), Qt::Key_Return);
-  EXPECT_EQ(human_seat().prize, before - std::min(call + least, before));
-  // The box went away with the panel: the window has the keyboard again.
-  EXPECT_FALSE(window->amount_box()->hasFocus());
+  // In the box the letters are text, not commands. The note beside it says
+  // why Enter refuses an amount, which keeps the turn open, or what in all
+  // Enter stakes.
+  const struct {
+    QString text, says;
+    bool refused;
+  } typed[] = {
+      {"fc", "type a number", true},
+      {QString::number(least - 1), QStringLiteral("at least %1").arg(least), true},
+      {QString::number(more),
+       call > 0
+           ? QStringLiteral("%1 in all: %2 to call and %3").arg(call + more).arg(call).arg(more)
+           : QStringLiteral("%1 in all").arg(more),
+       false},
+  };
+  for (const auto& [text, says, refused] : typed) {
+    SCOPED_TRACE(text.toStdString());
+    box->clear();
+    QTest::keyClicks(box, text);
+    EXPECT_EQ(box->text(), text);
+    EXPECT_EQ(note->text(), says);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(window->rect().contains(note->geometry()));
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(shown(Command11), refused);
+    EXPECT_TRUE(!refused || note->text() == says);
+  }
+  EXPECT_EQ(human_seat().prize, before - std::min(call + more, before));
+  // The box went away with the panel, emptied: the window has the keyboard again.
+  EXPECT_TRUE(box->text().isEmpty());
+  EXPECT_FALSE(box->hasFocus());
   EXPECT_TRUE(window->hasFocus());
 }
 

@@ -1,6 +1,6 @@
 // Hands played through the table window's own widgets: the bet panel's
-// buttons and their letters, the amount box, the winner keys, Sit Out and
-// Exit.
+// buttons and their letters, Sit Out and Exit; and the table drawn as the
+// game says.
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
@@ -128,19 +128,20 @@ TEST_F(Played, AnOpaqueMessageAndThePotAreDrawnAsTheModelSays) {
 // tooltip names: once, not again while the letter is held, not with Ctrl,
 // and never by the letter of the hidden one of Call and Check.
 TEST_F(Played, EachButtonPlaysByAClickAndOnceByTheLetterItsTooltipNames) {
-  std::optional<ActionKind> acted;
+  std::optional<SeatAction> acted;
   game.game().listen([&acted](const GameEvent& e) {
-    if (const auto* a = std::get_if<SeatAction>(&e); a && a->seat == human) acted = a->kind;
+    if (const auto* a = std::get_if<SeatAction>(&e); a && a->seat == human) acted = *a;
   });
   auto letter = [](const QPushButton* b) {
     const QString tip = b->toolTip();
     return static_cast<Qt::Key>(tip.at(tip.indexOf('(') + 1).unicode());
   };
   // Each button by its letter and by a click, Check first: a turn to check
-  // comes once a game here (and a click on it is how the other tests stay in).
+  // comes once a game here (and a click on it is how the other tests stay
+  // in). Bet It's key is Enter in the amount box, the keyboard's test.
   std::vector<std::pair<Element, bool>> untried = {
       {Command7, true}, {Command5, false}, {Command5, true}, {Command6, false},
-      {Command6, true}, {Command8, false}, {Command8, true}};
+      {Command6, true}, {Command8, false}, {Command8, true}, {Command11, false}};
   for (int turn = 0; turn < 200 && !untried.empty(); ++turn) {
     ASSERT_TRUE(game.run_to_human_turn());
     const bool owes = window->button(Command5)->isVisible();
@@ -168,66 +169,17 @@ TEST_F(Played, EachButtonPlaysByAClickAndOnceByTheLetterItsTooltipNames) {
       EXPECT_TRUE(game.human_turn_open()) << element_name(b);
       QTest::keyClick(window, letter(window->button(b)));
     } else {
+      if (b == Command11) type_in_box(QString::number(raise_caption()));
       click(b);
     }
-    EXPECT_EQ(acted, kind) << element_name(b) << (by_letter ? " by its letter" : "");
+    ASSERT_TRUE(acted) << element_name(b) << (by_letter ? " by its letter" : "");
+    EXPECT_EQ(acted->kind, kind) << element_name(b);
+    EXPECT_EQ(acted->sizing == Sizing::typed, b == Command11) << element_name(b);
     EXPECT_TRUE(panel_hidden());
     // A fold hides the human's cards.
     for (int c = 0; c < 7 && b == Command8; ++c) EXPECT_FALSE(game.screen().visible(Image1(c)));
   }
   EXPECT_TRUE(untried.empty());
-}
-
-TEST_F(Played, TheBoxTellsWhatBetItStakesAndEnterOnARefusedAmountKeepsTheTurn) {
-  ASSERT_TRUE(game.run_to_human_turn());
-  const Chips before = human_seat().prize;
-  const Chips call = game.table().amount_to_call();
-  const Chips least = raise_caption();
-  // The empty box hints what the amount means; while the player types the
-  // panel shows the whole stake; a refused amount says why beside the box,
-  // inside the window.
-  auto* note = window->findChild<QLabel*>("bet_note");
-  EXPECT_EQ(window->amount_box()->placeholderText(), QStringLiteral("raise by"));
-  EXPECT_EQ(note->text(), QStringLiteral("raise by at least %1").arg(least));
-  EXPECT_TRUE(note->isVisible());
-  const std::pair<QString, QString> typed[] = {
-      {"junk", "type a number"},
-      {QString::number(least - 1), QStringLiteral("at least %1").arg(least)},
-      {QString::number(least),
-       call > 0
-           ? QStringLiteral("%1 in all: %2 to call and %3").arg(call + least).arg(call).arg(least)
-           : QStringLiteral("%1 in all").arg(least)},
-  };
-  for (const auto& [text, says] : typed) {
-    window->amount_box()->clear();
-    type_in_box(text);
-    EXPECT_EQ(note->text(), says) << text.toStdString();
-    EXPECT_TRUE(note->isVisible());
-    EXPECT_TRUE(window->rect().contains(note->geometry()));
-  }
-  window->amount_box()->clear();
-  type_in_box(QString::number(least - 1));
-  QTest::keyClick(window->amount_box(), Qt::Key_Return);
-  EXPECT_EQ(human_seat().prize, before);
-  EXPECT_TRUE(window->button(Command11)->isVisible());
-  EXPECT_EQ(note->text(), QStringLiteral("at least %1").arg(least));
-
-  window->amount_box()->clear();
-  type_in_box(QString::number(least));
-  click(Command11);
-  EXPECT_EQ(human_seat().prize, before - std::min(call + least, before));
-  EXPECT_TRUE(panel_hidden());
-  // The box is emptied with the panel.
-  EXPECT_TRUE(window->amount_box()->text().isEmpty());
-}
-
-TEST_F(Played, F10AndF9ShowAndHideTheWinnerLabelEvenFromTheAmountBox) {
-  ASSERT_TRUE(game.run_to_human_turn());
-  QTest::mouseClick(window->amount_box(), Qt::LeftButton);
-  QTest::keyClick(window->amount_box(), Qt::Key_F10);
-  EXPECT_TRUE(game.screen().visible(winnerlabel));
-  QTest::keyClick(window->amount_box(), Qt::Key_F9);
-  EXPECT_FALSE(game.screen().visible(winnerlabel));
 }
 
 TEST_F(Played, TheHumansFaceDownCardsAreShadedAndItsUpCardsAreNot) {
