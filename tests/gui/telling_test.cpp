@@ -1,25 +1,14 @@
 // What the table tells matches what happened: the place at a knock-out, the
 // victory told once, one button line a hand, sat-out hands told and counted
-// apart, a raise told by how much and to what, and a name shown as typed.
+// apart, and actions told as hands are written down.
 #include <gtest/gtest.h>
 
-#include <QHelpEvent>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTextDocument>
-#include <QToolTip>
 #include <algorithm>
 
-#include "harness/gui_game.h"
+#include "harness/driver.h"
 #include "harness/policy.h"
 #include "model/table.h"
-#include "windows/hand_log.h"
-#include "windows/settings_window.h"
-#include "windows/splash_window.h"
-#include "windows/spoken_label.h"
 #include "windows/story.h"
-#include "windows/table_window.h"
 
 namespace tarvix::testing {
 namespace {
@@ -176,38 +165,6 @@ TEST(Telling, ActionsAreToldAsHandsAreWrittenDown) {
   EXPECT_EQ(t.count(" "), 0);  // no line without its subject
   t.story.hear(PlayersLeft{2});
   EXPECT_EQ(t.lines.back(), "2 players left in the tournament");
-}
-
-TEST(Telling, ANameWithMarkupIsShownAsTyped) {
-  const QString name = QStringLiteral("<h1>BIG</h1><i>x");
-  harness::GuiGame game(3);
-  game.program.start();
-  QTest::keyClick(game.program.splash(), Qt::Key_Space);
-  windows::SettingsWindow& settings = *game.program.settings();
-  settings.findChild<QLineEdit*>("Text1")->setText(name);
-  QTest::mouseClick(settings.findChild<QPushButton*>("Command1"), Qt::LeftButton);
-  windows::TableWindow* window = game.program.table();
-  window->resize(harness::window_sizes[1]);
-  ASSERT_TRUE(game.run_to_human_turn());
-
-  // The plate's tooltip: the text a tooltip renders is the name.
-  const QPointF plate = window->spots().seats[0].name.box.center();
-  QHelpEvent help(QEvent::ToolTip, plate.toPoint(), window->mapToGlobal(plate.toPoint()));
-  QCoreApplication::sendEvent(window, &help);
-  QTextDocument shown;
-  shown.setHtml(QToolTip::text());
-  EXPECT_EQ(shown.toPlainText(), name);
-  QToolTip::hideText();
-
-  // The log, the plate and what the screen reader hears.
-  const Element stay = game.screen().visible(Command5) ? Command5 : Command7;
-  QTest::mouseClick(window->button(stay), Qt::LeftButton);
-  EXPECT_TRUE(window->log()->toPlainText().contains(name + QStringLiteral(" c")));
-  EXPECT_EQ(window->spots().seats[0].name.whole, name);
-  auto* spoken = window->findChild<windows::SpokenLabel*>("Label3_spoken");
-  ASSERT_NE(spoken, nullptr);
-  EXPECT_TRUE(spoken->spoken_name().endsWith(name));
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("TARVIX"));
 }
 
 }  // namespace

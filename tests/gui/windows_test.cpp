@@ -5,17 +5,22 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFrame>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
+#include <QToolTip>
 #include <chrono>
 
 #include "harness/gui_game.h"
 #include "windows/choice_tile.h"
+#include "windows/hand_log.h"
 #include "windows/settings_window.h"
 #include "windows/splash_window.h"
+#include "windows/spoken_label.h"
 #include "windows/table_window.h"
 
 namespace tarvix::testing {
@@ -113,11 +118,11 @@ TEST(Settings, EnterOnATileIsOkAndAtOnceGivesTheDefaults) {
   for (int s = 2; s <= 7; ++s) EXPECT_EQ(game.screen().picture(Image1(7 * (s - 1))), 0) << s;
 }
 
-TEST(Settings, EachGroupMarksOnlyItsLastChoiceAndTheChoicesReachTheTable) {
+TEST(Settings, EachGroupMarksOnlyItsLastChoiceAndEveryChoiceReachesTheTableTheNameAsTyped) {
   GuiGame game;
   to_settings(game);
-  QTest::keyClicks(game.program.settings()->findChild<QLineEdit*>(QStringLiteral("Text1")),
-                   QStringLiteral("Alice"));
+  const QString name = QStringLiteral("<h1>BIG</h1><i>x");  // shown as typed, never as markup
+  QTest::keyClicks(game.program.settings()->findChild<QLineEdit*>(QStringLiteral("Text1")), name);
   // Two backs, two table tops, two rooms (the last one a label, not a picture).
   for (const char* name : {"Image6", "Image7", "Label5", "Label6", "Image3", "Label9"})
     click(tile(game, name));
@@ -126,7 +131,7 @@ TEST(Settings, EachGroupMarksOnlyItsLastChoiceAndTheChoicesReachTheTable) {
   for (const char* name : {"Image5", "Image6", "Label5", "Label7", "Image3"})
     EXPECT_FALSE(tile(game, name)->marked()) << name;
   press_ok(game);
-  EXPECT_EQ(game.screen().caption(Label3), "Alice");
+  EXPECT_EQ(game.screen().caption(Label3), name.toStdString());
   EXPECT_EQ(game.program.table()->room(), 103);
   EXPECT_EQ(game.screen().at(Shape1).fill, 0xC0C000u);
   // Third street: every computer seat's first card lies face down.
@@ -145,6 +150,22 @@ TEST(Settings, EachGroupMarksOnlyItsLastChoiceAndTheChoicesReachTheTable) {
   EXPECT_LT(c.red(), 60);
   EXPECT_GT(c.green(), 120);
   EXPECT_GT(c.blue(), 120);
+
+  // The name in the plate's tooltip, as the tooltip renders it.
+  ASSERT_TRUE(game.run_to_human_turn());
+  const QPointF plate = window->spots().seats[0].name.box.center();
+  QHelpEvent help(QEvent::ToolTip, plate.toPoint(), window->mapToGlobal(plate.toPoint()));
+  QCoreApplication::sendEvent(window, &help);
+  QTextDocument shown;
+  shown.setHtml(QToolTip::text());
+  EXPECT_EQ(shown.toPlainText(), name);
+  QToolTip::hideText();
+  // In the log, the plate and what the screen reader hears.
+  click(window->button(game.screen().visible(Command5) ? Command5 : Command7));
+  EXPECT_TRUE(window->log()->toPlainText().contains(name + QStringLiteral(" c")));
+  EXPECT_EQ(window->spots().seats[0].name.whole, name);
+  EXPECT_TRUE(
+      window->findChild<windows::SpokenLabel*>("Label3_spoken")->spoken_name().endsWith(name));
 }
 
 TEST(Settings, ExitOrClosingTheWindowEndsTheProgramWithoutATable) {
