@@ -15,7 +15,6 @@ TEST(LimitsClock, TheFirstRiseComesOnThe299thTickAndShowsOneTickLate) {
   ScriptedTable t(3);
   t.load();
   EXPECT_EQ(t.screen.caption(limitsdisplay), "Limits    10  -   20");
-  EXPECT_EQ(t.screen.caption(limitslabel), "Limits Go Up in Every 10 mins");
   // Plays on, the human checking or folding, until the clock has ticked.
   auto next_clock_tick = [&t] {
     const int count = t.table.limittimersetting;

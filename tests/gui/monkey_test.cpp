@@ -50,8 +50,7 @@ class Monkey {
 
     int last_hands = game_.table().hands_dealt;
     Millis busy = 0;  // game time the timers ran since the last new hand
-    int actions_done = 0;
-    for (; actions_done < max_actions && !game_.table().ended(); ++actions_done) {
+    for (actions_ = 0; actions_ < max_actions && !game_.table().ended(); ++actions_) {
       if (game_.table().hands_dealt >= hands_wanted) break;
       const bool timers_ran = act(busy);
       if (::testing::Test::HasFatalFailure()) return;
@@ -64,12 +63,9 @@ class Monkey {
       }
       if (::testing::Test::HasFailure()) return;
     }
-    hands_ = game_.table().hands_dealt;
-    ended_ = game_.table().ended();
-    actions_ = actions_done;
   }
 
-  int hands() const { return hands_; }
+  int hands() { return game_.table().hands_dealt; }
   // Where the game stands: the clock, every seat's chips, the pot.
   std::string standing() {
     std::string text = std::to_string(game_.game().now());
@@ -77,7 +73,7 @@ class Monkey {
     return text + " pot " + std::to_string(game_.table().pot);
   }
   int actions() const { return actions_; }
-  bool ended() const { return ended_; }
+  bool ended() { return game_.table().ended(); }
   Ending ending() { return game_.table().ending; }
 
  private:
@@ -218,9 +214,7 @@ class Monkey {
   std::mt19937_64 random_;
   windows::TableWindow* window_ = nullptr;
   std::deque<std::string> trace_;
-  int hands_ = 0;
   int actions_ = 0;
-  bool ended_ = false;
 };
 
 class MonkeyTest : public ::testing::TestWithParam<std::uint64_t> {};

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -54,7 +53,6 @@ struct Played : ::testing::Test {
       }
     }
   }
-  player& human_seat() { return game.table().p(1); }
   Chips raise_caption() const {
     return game.screen().caption(Command6).empty() ? 0
                                                    : std::stoll(game.screen().caption(Command6));
@@ -64,7 +62,7 @@ struct Played : ::testing::Test {
   windows::TableWindow* window = nullptr;
 };
 
-TEST_F(Played, TheBetPanelShowsAtTheHumansTurnAsTheModelSays) {
+TEST_F(Played, TheHumansTurnShowsThePanelAsTheModelSaysLightsThePlateAndShadesDownCards) {
   ASSERT_TRUE(game.run_to_human_turn());
   for (Element e : {Command6, Command8, Command11})
     EXPECT_TRUE(window->button(e)->isVisible()) << element_name(e);
@@ -86,6 +84,16 @@ TEST_F(Played, TheBetPanelShowsAtTheHumansTurnAsTheModelSays) {
   EXPECT_GT(lit.red(), 200);
   EXPECT_GT(lit.green(), 200);
   EXPECT_LT(lit.blue(), 170);
+  // Its cards on third street: the first and third down, shaded, the second
+  // up. Each is seen at a point of its face that no later card in the fan
+  // covers: its lower left, clear of the corner's index.
+  auto face = [&](int c) {
+    const QRectF r = window->card_place(c - 1);
+    const QPointF p(r.left() + r.width() * 0.12, r.bottom() - r.height() * 0.12);
+    return shot.pixelColor((p * shot.devicePixelRatio()).toPoint()).lightness();
+  };
+  EXPECT_GT(face(2), face(1) + 15);
+  EXPECT_GT(face(2), face(3) + 15);
   // The plate is drawn dark again once the turn has passed on.
   click(window->button(Command5)->isVisible() ? Command5 : Command7);
   while (game.screen().at(Shape7).fill == 0x80FFFFu) ASSERT_TRUE(game.step());
@@ -180,22 +188,6 @@ TEST_F(Played, EachButtonPlaysByAClickAndOnceByTheLetterItsTooltipNames) {
     for (int c = 0; c < 7 && b == Command8; ++c) EXPECT_FALSE(game.screen().visible(Image1(c)));
   }
   EXPECT_TRUE(untried.empty());
-}
-
-TEST_F(Played, TheHumansFaceDownCardsAreShadedAndItsUpCardsAreNot) {
-  ASSERT_TRUE(game.run_to_human_turn());
-  const QImage shot = window->grab().toImage();
-  const qreal ratio = shot.devicePixelRatio();
-  // A point of a card's face that no card after it in the fan covers: its
-  // lower left, clear of the corner's index.
-  auto face = [&](int c) {
-    const QRectF r = window->card_place(c - 1);
-    const QPointF p(r.left() + r.width() * 0.12, r.bottom() - r.height() * 0.12);
-    return shot.pixelColor((p * ratio).toPoint()).lightness();
-  };
-  // Third street: the first and third cards down, the second up.
-  EXPECT_GT(face(2), face(1) + 15);
-  EXPECT_GT(face(2), face(3) + 15);
 }
 
 TEST_F(Played, SitOutTakesTheColourTheGameGivesIt) {

@@ -185,7 +185,7 @@ TEST(Settings, ExitOrClosingTheWindowEndsTheProgramWithoutATable) {
 
 // ---- The table window after its load ------------------------------------------------------
 
-TEST(TableWindow, AfterLoadOnlyTheExitAndSitOutButtonsAreShown) {
+TEST(TableWindow, AfterLoadShowsOnlyExitAndSitOutAndScalesTheWholeDesignUniformly) {
   GuiGame game;
   game.open_table();
   auto* window = game.program.table();
@@ -198,12 +198,7 @@ TEST(TableWindow, AfterLoadOnlyTheExitAndSitOutButtonsAreShown) {
   EXPECT_NE(QApplication::focusWidget(), window->button(Command3));
   if (QWidget* focused = QApplication::focusWidget()) QTest::keyClick(focused, Qt::Key_Space);
   EXPECT_EQ(game.game().sit_out(), SitOut::playing);
-}
 
-TEST(TableWindow, ScalesTheWholeDesignUniformlyAndKeepsItsProportions) {
-  GuiGame game;
-  game.open_table();
-  auto* window = game.program.table();
   window->resize(1236, 882);
   const QRect exit_small = window->button(Command2)->geometry();
   EXPECT_NEAR(window->scale(), 0.1, 1e-3);
