@@ -82,6 +82,12 @@ void Program::make_table() {
   if (store_) table_->set_comparison([this] { return comparison_line(store_->tournaments()); });
   connect(table_.get(), &TableWindow::play_again, this, [this] { emit play_again({}); });
   connect(table_.get(), &TableWindow::close_now, this, &Program::end);
+  connect(table_.get(), &TableWindow::choices_changed, this, [this] {
+    if (store::Store* store = store_)
+      for (const auto& [key, value] :
+           SettingsWindow::remembered_at_table(table_->speed(), table_->sound()->on()))
+        store->remember(key, value);
+  });
   table_->set_room(settings_->room());
   table_->set_speed(settings_->speed());
   SoundChoice sound = settings_->sound();

@@ -289,9 +289,15 @@ std::map<std::string, std::string> SettingsWindow::remembered() const {
   for (const auto& [group, key] : groups)
     if (group->chosen() >= 0) choices[*key] = std::to_string(group->chosen());
   const SoundChoice sound = this->sound();
-  choices[sound_key] = sound.on ? "on" : "off";
   choices[volume_key] = std::to_string(sound.volume);
+  choices.merge(remembered_at_table(speed_, sound.on));
   return choices;
+}
+
+std::map<std::string, std::string> SettingsWindow::remembered_at_table(GameSpeed speed,
+                                                                       bool sound_on) {
+  return {{speed_key, std::to_string(static_cast<int>(speed))},
+          {sound_key, sound_on ? "on" : "off"}};
 }
 
 void SettingsWindow::offer_resume(const QString& text) {

@@ -49,6 +49,9 @@ class SettingsWindow : public QWidget {
   void fill(const std::map<std::string, std::string>& remembered);
   // The same choices, to keep for next time.
   std::map<std::string, std::string> remembered() const;
+  // The speed and the sound as the player last set them at the table, kept
+  // as this window keeps its own.
+  static std::map<std::string, std::string> remembered_at_table(GameSpeed speed, bool sound_on);
   // Offers to take up the kept tournament, beside Ok: the button's text.
   void offer_resume(const QString& text);
   // One sentence on how the player's tournaments are kept, when not as usual.

@@ -178,10 +178,10 @@ void TableWindow::make_view_buttons() {
   guide_button_ = view_button(guide_button, [this] { show_guide(guide_->isHidden()); });
   guide_button_->setText(QStringLiteral("House rules"));
   speed_button_ = view_button(speed_button, [this] {
-    set_speed(speed_ == GameSpeed::very_fast ? GameSpeed::normal : faster(speed_));
+    choose_speed(speed_ == GameSpeed::very_fast ? GameSpeed::normal : faster(speed_));
   });
   sound_ = new TableSound(host_, this);
-  sound_button_ = view_button(sound_button, [this] { sound_->toggle(); });
+  sound_button_ = view_button(sound_button, [this] { toggle_sound(); });
   connect(sound_, &TableSound::state_changed, this, [this] {
     show_sound();
     reader_->announce(sound_button_->text());
@@ -206,6 +206,17 @@ void TableWindow::set_speed(GameSpeed speed) {
   speed_button_->setText(QStringLiteral("Speed: %1").arg(speed_choice(speed).name));
   speed_button_->setAccessibleName(speed_button_->text());
   place_view_buttons();
+}
+
+void TableWindow::choose_speed(GameSpeed speed) {
+  if (speed == speed_) return;
+  set_speed(speed);
+  emit choices_changed();
+}
+
+void TableWindow::toggle_sound() {
+  sound_->toggle();
+  emit choices_changed();
 }
 
 bool TableWindow::playing_on(Element e) const {

@@ -41,10 +41,10 @@ bool TableWindow::view_key(QKeyEvent* event) {
     case Qt::Key_P: toggle_pause(); break;
     case Qt::Key_F1: show_guide(guide_->isHidden()); break;
     case Qt::Key_Plus:
-    case Qt::Key_Equal: set_speed(faster(speed_)); break;
-    case Qt::Key_Minus: set_speed(slower(speed_)); break;
+    case Qt::Key_Equal: choose_speed(faster(speed_)); break;
+    case Qt::Key_Minus: choose_speed(slower(speed_)); break;
     case Qt::Key_H: emit record_requested(); break;
-    case Qt::Key_M: sound_->toggle(); break;
+    case Qt::Key_M: toggle_sound(); break;
     case Qt::Key_Escape:
       if (guide_->isHidden()) return false;
       show_guide(false);

@@ -19,7 +19,7 @@ double volume_gain(int volume) {
   return v * v;
 }
 
-TableSound::TableSound(GameHost& host, QObject* parent) : QObject(parent) {
+TableSound::TableSound(GameHost& host, QObject* parent) : QObject(parent), host_(host) {
   use_output(sound::pulse_output);
   player_->set_volume(volume_gain(SoundChoice::default_volume));
   host.game().listen([self = QPointer<TableSound>(this)](const GameEvent& event) {
@@ -85,6 +85,8 @@ std::vector<Sound> TableSound::cues(const GameEvent& event) {
 }
 
 void TableSound::heard(const GameEvent& event) {
+  // A resumed tournament's replay is not heard again, as it is not said again.
+  if (host_.replaying()) return;
   for (Sound sound : cues(event)) {
     if (on_) player_->play(sound);
     emit cued(sound, on_);

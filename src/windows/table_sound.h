@@ -56,6 +56,7 @@ class TableSound : public QObject {
  private:
   void heard(const GameEvent& event);
 
+  GameHost& host_;
   std::unique_ptr<sound::Player> player_;
   bool on_ = true;
 };

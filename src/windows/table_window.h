@@ -124,6 +124,8 @@ class TableWindow : public QWidget {
   // the end now.
   void play_again();
   void close_now();
+  // The player set the speed or turned the sound on or off at the table.
+  void choices_changed();
 
  protected:
   void paintEvent(class QPaintEvent*) override;
@@ -171,6 +173,9 @@ class TableWindow : public QWidget {
   void show_summary();
   void add_comparison();
   void show_sound();
+  // The player's own changes, kept for the next start.
+  void choose_speed(GameSpeed speed);
+  void toggle_sound();
   int log_width() const;
   void animate();
   // The places the animations cover at a moment: each chip on its way and

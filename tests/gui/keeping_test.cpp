@@ -18,6 +18,7 @@
 #include "harness/steady_player.h"
 #include "store/keeper.h"
 #include "store/sqlite.h"
+#include "support/recording_output.h"
 #include "support/table_seen.h"
 #include "windows/hand_log.h"
 #include "windows/player_store.h"
@@ -52,6 +53,7 @@ TEST(Keeping, KeptForLaterTheNextStartOffersItAndGivesBackTheSameTableAndLog) {
   TableSeen seen;
   QString log;
   QImage left;
+  testing::Recording heard;
   {
     PlayerStore store(folder.path());
     harness::GuiGame g(7);
@@ -66,6 +68,14 @@ TEST(Keeping, KeptForLaterTheNextStartOffersItAndGivesBackTheSameTableAndLog) {
     QTest::mouseClick(button_named(settings, "Command1"), Qt::LeftButton);
     EXPECT_EQ(g.host.number(), 4183775u);
     TableWindow* table = g.program.table();
+    // The sound and the speed as set at the table are the ones kept. The
+    // sound is heard here; the resumed table has only the sound server,
+    // and none here: its Sound button would read "Sound: none" had the
+    // replay been heard again.
+    table->sound()->use_output(
+        [&heard] { return std::make_unique<testing::RecordingOutput>(heard); });
+    QTest::keyClick(table, Qt::Key_M);
+    QTest::keyClick(table, Qt::Key_Plus);
     // Raising and calling in turn, kept at the next turn.
     for (int turn = 0; turn < 6; ++turn) {
       ASSERT_TRUE(g.run_to_human_turn());
@@ -91,12 +101,14 @@ TEST(Keeping, KeptForLaterTheNextStartOffersItAndGivesBackTheSameTableAndLog) {
   to_settings(g, store);
   SettingsWindow* settings = g.program.settings();
   EXPECT_EQ(settings->player_name(), QStringLiteral("Ann"));
-  EXPECT_FALSE(settings->sound().on);
+  EXPECT_TRUE(settings->sound().on);
   EXPECT_EQ(settings->sound().volume, 35);
+  EXPECT_EQ(settings->speed(), windows::GameSpeed::fast);
   QPushButton* resume = button_named(settings, "resume");
   ASSERT_TRUE(resume->isVisible());
   EXPECT_TRUE(resume->text().startsWith(QStringLiteral("Resume tournament 4 183 775: hand ")))
       << resume->text().toStdString();
+  g.program.keep_silent(false);
   QTest::mouseClick(resume, Qt::LeftButton);
   ASSERT_TRUE(g.program.table());
   EXPECT_EQ(table_seen(g.game()), seen);
