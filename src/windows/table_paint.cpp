@@ -1,5 +1,6 @@
 // Painting the table: the backdrop, the cards, the chips, the texts on
 // their plaques and the dealer button.
+#include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <vector>
@@ -32,7 +33,7 @@ const char* chip_picture(int index) {
 
 }  // namespace
 
-void TableWindow::paintEvent(QPaintEvent*) {
+void TableWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   // Pictures are drawn at the size they were made for and only copied: Qt
   // resamples even an exact copy when asked to smooth it, at twice the pixel
@@ -44,8 +45,9 @@ void TableWindow::paintEvent(QPaintEvent*) {
   painter.drawPixmap(0, 0, backdrop_.picture(backdrop()));
   painter.save();
   painter.setClipRect(to_view({0, 0, design_width, design_height}));
-  draw_cards(painter, now);
-  draw_chips(painter, now);
+  // A frame of a slide or a turn paints only the places that move.
+  draw_cards(painter, now, event->region());
+  draw_chips(painter, now, event->region());
   draw_labels(painter);
   draw_dealer(painter);
   painter.restore();
@@ -79,12 +81,12 @@ Backdrop TableWindow::backdrop() const {
   return b;
 }
 
-void TableWindow::draw_cards(QPainter& painter, Motion::Millis now) {
+void TableWindow::draw_cards(QPainter& painter, Motion::Millis now, const QRegion& dirty) {
   const qreal ratio = devicePixelRatioF();
   for (int slot = 0; slot < card_slot_count; ++slot) {
     const Element e = Image1(slot);
     const ElementState& s = screen_.at(e);
-    if (!s.visible || s.picture < 0) continue;
+    if (!s.visible || s.picture < 0 || !dirty.intersects(card_ground(slot))) continue;
     const QRect r = snapped(card_place(slot));
     const auto flip = motion_.flip(slot, now);
     // A turning card is drawn narrower about its middle, its shadow with it.
@@ -138,7 +140,7 @@ void TableWindow::draw_chip(QPainter& painter, int index, const QRect& r) {
                                                     r.size(), devicePixelRatioF()));
 }
 
-void TableWindow::draw_chips(QPainter& painter, Motion::Millis now) {
+void TableWindow::draw_chips(QPainter& painter, Motion::Millis now, const QRegion& dirty) {
   const std::vector<Motion::Chip> flying = motion_.chips(now);
   auto in_flight = [&flying](int index) {
     return std::any_of(flying.begin(), flying.end(),
@@ -146,10 +148,14 @@ void TableWindow::draw_chips(QPainter& painter, Motion::Millis now) {
   };
   for (int i = 0; i < backchips_count; ++i) {
     const Element e = backchips(i);
-    if (!screen_.visible(e) || in_flight(i)) continue;
-    draw_chip(painter, i, chip_place(i));
+    const QRect place = chip_place(i);
+    if (!screen_.visible(e) || in_flight(i) || !dirty.intersects(place)) continue;
+    draw_chip(painter, i, place);
   }
-  for (const Motion::Chip& c : flying) draw_chip(painter, c.index, chip_place(c.index, c.at));
+  for (const Motion::Chip& c : flying) {
+    const QRect place = chip_place(c.index, c.at);
+    if (dirty.intersects(place)) draw_chip(painter, c.index, place);
+  }
 }
 
 void TableWindow::draw_spot(QPainter& painter, const Spot& spot, PlaquePicture& plaque) {

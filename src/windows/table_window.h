@@ -185,8 +185,8 @@ class TableWindow : public QWidget {
   QRectF view_rect(Element e) const;
   QFont font_for(double points, bool bold = false) const;
   Backdrop backdrop() const;
-  void draw_cards(QPainter& painter, Motion::Millis now);
-  void draw_chips(QPainter& painter, Motion::Millis now);
+  void draw_cards(QPainter& painter, Motion::Millis now, const QRegion& dirty);
+  void draw_chips(QPainter& painter, Motion::Millis now, const QRegion& dirty);
   // Where a chip is drawn: at rest in its place, or on its way.
   QRect chip_place(int index, std::optional<Motion::Point> on_its_way = std::nullopt) const;
   // A card slot with its shadow.
