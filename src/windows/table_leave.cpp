@@ -43,14 +43,21 @@ void TableWindow::ask_to_leave() {
     if (box->clickedButton() == leave && must_ask_to_leave()) host_.click(Command2);
   });
   leave_question_ = box;
-  box->open();
-  // The style's min-width, applied as the box shows, sized the buttons for
-  // the plain type and cut Keep for later short: now the bold type is known.
-  for (QAbstractButton* b : box->buttons()) b->setMinimumWidth(b->sizeHint().width());
-  // Over the middle of the table, clear of every seat's plate.
-  QRect place = box->frameGeometry();
+  // The style's min-width sizes the buttons for the plain type and would cut
+  // Keep for later short: sized again once the style, with its bold type,
+  // is applied.
+  box->ensurePolished();
+  for (QAbstractButton* b : box->buttons()) {
+    b->ensurePolished();
+    b->setMinimumWidth(b->sizeHint().width());
+  }
+  box->adjustSize();
+  // Over the middle of the table, clear of every seat's plate; placed before
+  // it shows, so that the window manager takes the place as given.
+  QRect place(QPoint(), box->size());
   place.moveCenter(mapToGlobal(to_view(TableLayout::summary_room).center().toPoint()));
   box->move(place.topLeft());
+  box->open();
 }
 
 void TableWindow::closeEvent(QCloseEvent* event) {
