@@ -144,7 +144,7 @@ void TableWindow::relayout() {
     guide_->set_lines(layout.sheet(guide_lines_, to_view(TableLayout::guide_room)),
                       to_view(TableLayout::guide_room));
   if (!summary_->isHidden())
-    summary_->set_lines(layout.sheet(summary_lines_, to_view(TableLayout::summary_room)),
+    summary_->set_lines(layout.sheet(summary_lines_, summary_place()),
                         to_view(TableLayout::summary_room));
   place_keeping_controls();
   update();

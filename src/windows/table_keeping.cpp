@@ -77,6 +77,20 @@ void TableWindow::log_number() {
   host_.log_line(line);
 }
 
+QSize TableWindow::summary_button_size() const {
+  // As wide as the wider caption, with room round it; the style is the
+  // view buttons', so the type follows the window's size.
+  QSize size = play_again_button_->sizeHint().expandedTo(close_button_->sizeHint());
+  size.rwidth() += size.height();
+  return size;
+}
+
+QRectF TableWindow::summary_place() const {
+  const QSize size = summary_button_size();
+  return to_view(TableLayout::summary_room)
+      .adjusted(0, 0, 0, -size.height() - 2 * summary_button_gap);
+}
+
 void TableWindow::place_keeping_controls() {
   pause_button_->setGeometry(to_view(pause_place).toAlignedRect());
   pause_button_->setStyleSheet(log_button_->styleSheet());
@@ -88,9 +102,11 @@ void TableWindow::place_keeping_controls() {
                      " font-size: %1px; }")
           .arg(std::max(14, table.height() / 5)));
   // The summary's buttons side by side under it.
-  const QSize size = play_again_button_->sizeHint().expandedTo(close_button_->sizeHint());
+  for (QPushButton* b : {play_again_button_, close_button_})
+    b->setStyleSheet(log_button_->styleSheet());
+  const QSize size = summary_button_size();
   const int left = table.center().x() - size.width() - summary_button_gap / 2;
-  const int top = table.bottom() + summary_button_gap;
+  const int top = static_cast<int>(summary_place().bottom()) + summary_button_gap;
   play_again_button_->setGeometry(QRect(QPoint(left, top), size));
   close_button_->setGeometry(QRect(QPoint(left + size.width() + summary_button_gap, top), size));
 }

@@ -145,6 +145,11 @@ class TableWindow : public QWidget {
   void show_paused();
   void place_keeping_controls();
   void show_summary_buttons();
+  // Where the summary's lines go: the room kept for it over the table, less
+  // the strip at its foot for its buttons, so that they stay in the room,
+  // clear of the human's cards.
+  QRectF summary_place() const;
+  QSize summary_button_size() const;
   // The hand log opens with the tournament's number.
   void log_number();
   void make_spoken_labels();
