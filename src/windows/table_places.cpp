@@ -44,10 +44,10 @@ Rect shifted(Rect r, Point by) {
 }
 
 // The seat whose bet pile is at or near a place, or 0: a pot chip sliding
-// onto a pile lands on the pile's designed place, or where seat 1's chips
-// are put back before a stake, within a chip's width of it.
+// onto a pile lands on the pile's designed place, or where the human's
+// chips are put back before a stake, up to 300 twips right of it.
 int pile_seat(Point at) {
-  constexpr int reach = 180;
+  constexpr int reach = 320;
   for (int s = 1; s <= seats; ++s) {
     for (int i = 0; i < pile_chips; ++i) {
       const Rect r = design_rect(backchips(pile_chips * (s - 1) + i));

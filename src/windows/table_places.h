@@ -13,11 +13,13 @@ namespace tarvix::windows::places {
 // 96 pixels, the others' at least 64 (the table is then 0.08 pixel a twip).
 constexpr int human_card_height = 1200;
 constexpr int card_height = 800;
-// As wide as the design's cards are for their height.
-constexpr int card_width(int height) { return height * 420 / 540; }
+// The design's cards, 420 by 540 twips: the shape kept at every size.
+constexpr int designed_card_width = 420, designed_card_height = 540;
+constexpr int card_width(int height) { return height * designed_card_width / designed_card_height; }
 // A card's index (its rank over its suit) takes its left 30 %; the next
 // card in the fan covers the rest.
-constexpr int fan_step(int height) { return card_width(height) * 32 / 100; }
+constexpr int index_strip_percent = 32;
+constexpr int fan_step(int height) { return card_width(height) * index_strip_percent / 100; }
 
 // Seat s's card c (both from 1).
 Rect card(int seat, int card);
@@ -30,6 +32,7 @@ Rect bet(int seat);
 
 struct Point {
   int left = 0, top = 0;
+  bool operator==(const Point&) const = default;
 };
 // Where the chip of backchips(index) is shown when the model puts it at
 // `at`: a bet pile moves with its seat's bet amount, and so does a pot chip

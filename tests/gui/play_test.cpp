@@ -17,6 +17,7 @@
 #include "harness/gui_game.h"
 #include "windows/settings_window.h"
 #include "windows/sheet_view.h"
+#include "windows/table_places.h"
 #include "windows/table_window.h"
 
 namespace tarvix::testing {
@@ -297,6 +298,13 @@ TEST_F(Played, ThePotSlidesToTheWinnerAndHiddenCardsTurnOver) {
   const QImage shown = window->screen()->grabWindow(window->winId()).toImage();
   EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
             window->grab().toImage().convertToFormat(QImage::Format_RGB32));
+  // A pot sliding onto the human's pile, where the human's stakes put it,
+  // lands where the window shows that pile.
+  for (int i = 0; i < pile_chips; ++i) {
+    const ElementState& chip = game.screen().at(backchips(i));
+    const windows::places::Point at{chip.left, chip.top};
+    EXPECT_TRUE(windows::places::chip(pot_chip_first, at) == windows::places::chip(i, at)) << i;
+  }
 }
 
 }  // namespace
