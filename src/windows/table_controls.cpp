@@ -280,9 +280,11 @@ void TableWindow::sync_widget(Element e) {
                      .arg(focus_width)
                      .arg(focus_mark));
   }
-  // The keyboard leaves a control that goes away for the window, so that the
-  // letters play again (and Qt does not pass it on along the Tab order).
-  if (!s.visible && focusWidget() == w) setFocus(Qt::OtherFocusReason);
+  // The keyboard leaves a control that goes away, and Qt does not pass it on
+  // along the Tab order: with no control focused, the window takes the
+  // letters again, and a screen reader hears no focus move (it said "table
+  // frame" after every action, over the story of the hand).
+  if (!s.visible && focusWidget() == w) w->clearFocus();
   w->setVisible(s.visible);
   if (e == Text2) show_bet_note();
 }
