@@ -117,12 +117,14 @@ TEST(Killed, AtAnyMomentTheStoreKeepsTheStartOfTheUninterruptedGame) {
   const auto took = std::chrono::duration_cast<std::chrono::microseconds>(
       std::chrono::steady_clock::now() - start);
   std::mt19937 moments(20261208);
-  const long window_us = took.count() * 3 / 4;
-  // On a busy machine a player may get no time before its kill: while the
-  // tournament stands still, the window widens, up to this many times.
-  constexpr long most_widened = 64;
-  long widened = 1;
-  std::size_t commands_before = 0;
+  // How busy the machine is changes while the test runs: a kill that found
+  // the tournament over halves the window, one that found it where the last
+  // left it doubles it, so that the kills keep falling in the middle of play.
+  const long first_window_us = took.count() * 3 / 4;
+  const long narrowest_us = std::max(1L, first_window_us / 64);
+  const long widest_us = first_window_us * 64;
+  long window_us = first_window_us;
+  Millis saved_before = -1;
 
   Played whole = play_whole(number);
   int resumed = 0, finished = 0;
@@ -130,7 +132,7 @@ TEST(Killed, AtAnyMomentTheStoreKeepsTheStartOfTheUninterruptedGame) {
     SCOPED_TRACE("kill " + std::to_string(kill_no) + ", tournament " + std::to_string(number));
     const pid_t pid = start_player(db, number);
     ASSERT_GT(pid, 0);
-    std::uniform_int_distribution<long> after_us(0, window_us * widened);
+    std::uniform_int_distribution<long> after_us(0, window_us);
     std::this_thread::sleep_for(std::chrono::microseconds(after_us(moments)));
     ::kill(pid, SIGKILL);
     int status = 0;
@@ -153,13 +155,14 @@ TEST(Killed, AtAnyMomentTheStoreKeepsTheStartOfTheUninterruptedGame) {
                 whole.finish == Finish::won ? Outcome::won : Outcome::knocked_out);
       ++finished;
       whole = play_whole(++number);
-      commands_before = 0;
+      window_us = std::max(narrowest_us, window_us / 2);
+      saved_before = -1;
       continue;
     }
     ASSERT_EQ(saved->start.number, number);
     const std::size_t n = saved->commands.size();
-    widened = n > commands_before ? 1 : std::min(widened * 2, most_widened);
-    commands_before = n;
+    if (saved->saved_ms <= saved_before) window_us = std::min(widest_us, window_us * 2);
+    saved_before = saved->saved_ms;
     ASSERT_LE(n, whole.commands.size());
     for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(saved->commands[i], whole.commands[i]) << i;
 
