@@ -6,6 +6,16 @@
 
 namespace tarvix::store {
 
+namespace {
+
+// The players left and the human's stack as the table shows them now.
+void take_standing(Progress& progress, const Table& table) {
+  progress.players_left = table.players_left();
+  progress.stack = table.p(human).prize;
+}
+
+}  // namespace
+
 Keeper::Keeper(Store& store, Game& game, PlayedClock played, bool listen)
     : store_(store), game_(game), played_(std::move(played)) {
   if (listen) game_.listen([this](const GameEvent& event) { seen(event); });
@@ -49,6 +59,8 @@ Keeper::Resumed Keeper::resume(const Saved& saved) {
     diverged_at_ = progress_.hand + 1;
   expected_ = nullptr;
   if (diverged_at_ != 0) return given_up(saved, diverged_at_);
+  // As the table stood when it was saved.
+  take_standing(progress_, game_.table());
   // A figure out of all reason counts as none rather than overflow.
   played_before_ = std::clamp(saved.progress.played_ms, Millis{0}, latest_game_time) - played_();
   progress_.played_ms = played();
@@ -65,6 +77,9 @@ Keeper::Resumed Keeper::given_up(const Saved& saved, int hand) {
 
 void Keeper::save_time() {
   if (!writing_ || closed_) return;
+  // The offer to resume reads as the table stood when it was left, not as
+  // the hand began.
+  take_standing(progress_, game_.table());
   progress_.played_ms = played();
   store_.progress(id_, game_.now(), progress_);
 }
@@ -83,8 +98,7 @@ void Keeper::hand_started(int hand) {
   Checkpoint mark{hand, game_.now(), {}};
   for (int s = 1; s <= seats; ++s) mark.stacks.push_back(table.p(s).prize);
   progress_.hand = hand;
-  progress_.players_left = table.players_left();
-  progress_.stack = table.p(human).prize;
+  take_standing(progress_, table);
   if (game_.finish() == Finish::none) ++progress_.hands_played;
   if (expected_ != nullptr && diverged_at_ == 0) {
     const auto saved = std::find_if(expected_->begin(), expected_->end(),

@@ -22,6 +22,7 @@
 #include "support/table_seen.h"
 #include "windows/hand_log.h"
 #include "windows/player_store.h"
+#include "windows/record_text.h"
 #include "windows/settings_window.h"
 #include "windows/splash_window.h"
 #include "windows/table_window.h"
@@ -53,6 +54,7 @@ TEST(Keeping, KeptForLaterTheNextStartOffersItAndGivesBackTheSameTableAndLog) {
   TableSeen seen;
   QString log;
   QImage left;
+  QString offered;
   testing::Recording heard;
   {
     PlayerStore store(folder.path());
@@ -83,6 +85,12 @@ TEST(Keeping, KeptForLaterTheNextStartOffersItAndGivesBackTheSameTableAndLog) {
     }
     ASSERT_TRUE(g.run_to_human_turn());
     seen = table_seen(g.game());
+    offered =
+        QStringLiteral("%1 players left, your stack %2")
+            .arg(QString::fromStdString(
+                windows::number_text(static_cast<std::uint64_t>(g.game().table().players_left()))))
+            .arg(QString::fromStdString(
+                windows::number_text(static_cast<std::uint64_t>(g.game().table().p(1).prize))));
     left = picture(table);
     log = table->log()->toPlainText();
     EXPECT_TRUE(log.startsWith(QStringLiteral("Tournament 4 183 775"))) << log.toStdString();
@@ -108,6 +116,8 @@ TEST(Keeping, KeptForLaterTheNextStartOffersItAndGivesBackTheSameTableAndLog) {
   ASSERT_TRUE(resume->isVisible());
   EXPECT_TRUE(resume->text().startsWith(QStringLiteral("Resume tournament 4 183 775: hand ")))
       << resume->text().toStdString();
+  // As the table stood when it was left, mid-hand.
+  EXPECT_TRUE(resume->text().endsWith(offered)) << resume->text().toStdString();
   g.program.keep_silent(false);
   QTest::mouseClick(resume, Qt::LeftButton);
   ASSERT_TRUE(g.program.table());
