@@ -12,6 +12,7 @@
 #include "windows/sheet_view.h"
 #include "windows/table_button.h"
 #include "windows/table_reader.h"
+#include "windows/table_style.h"
 #include "windows/table_window.h"
 
 namespace tarvix::windows {
@@ -87,11 +88,6 @@ QColor button_colour(Element e) {
     case Command8: return QColor(0xec, 0xb8, 0xab);
     default: return QColor(0xe2, 0xdb, 0xc8);
   }
-}
-
-// Restyling re-polishes the widget: only when the style really changes.
-void set_style(QWidget* widget, const QString& style) {
-  if (widget->styleSheet() != style) widget->setStyleSheet(style);
 }
 
 // Call and Raise show the amount of the turn they play; the button also
@@ -247,7 +243,7 @@ void TableWindow::sync_widget(Element e) {
   if (e == Text2) {
     const QString text = QString::fromStdString(s.text);
     if (amount_box_->text() != text) amount_box_->setText(text);
-    set_style(
+    style::restyle(
         amount_box_,
         QStringLiteral("QLineEdit { background: #fbf8ee; color: #111; border: 1px solid #8a7a4a;"
                        " border-radius: %1px; font-size: %2px; padding: 0 %3px; }"
@@ -267,18 +263,18 @@ void TableWindow::sync_widget(Element e) {
     }
     const QColor bg = s.back != 0 && !playing_on(e) ? to_qcolor(s.back) : button_colour(e);
     const QColor ink = bg.lightness() < 110 ? QColor(Qt::white) : QColor(0x1b, 0x1b, 0x1b);
-    set_style(b, QStringLiteral("QPushButton { background: %1; color: %2;"
-                                " border: 1px solid #3d3010; border-radius: %3px;"
-                                " font-size: %4px; font-weight: bold; padding: 0; }"
-                                "QPushButton:hover { background: %5; }"
-                                "QPushButton:pressed { background: %6; }"
-                                "QPushButton:focus { border: %7px solid %8; }")
-                     .arg(bg.name(), ink.name())
-                     .arg(radius)
-                     .arg(px)
-                     .arg(bg.lighter(108).name(), bg.darker(115).name())
-                     .arg(focus_width)
-                     .arg(focus_mark));
+    style::restyle(b, QStringLiteral("QPushButton { background: %1; color: %2;"
+                                     " border: 1px solid #3d3010; border-radius: %3px;"
+                                     " font-size: %4px; font-weight: bold; padding: 0; }"
+                                     "QPushButton:hover { background: %5; }"
+                                     "QPushButton:pressed { background: %6; }"
+                                     "QPushButton:focus { border: %7px solid %8; }")
+                          .arg(bg.name(), ink.name())
+                          .arg(radius)
+                          .arg(px)
+                          .arg(bg.lighter(108).name(), bg.darker(115).name())
+                          .arg(focus_width)
+                          .arg(focus_mark));
   }
   // The keyboard leaves a control that goes away, and Qt does not pass it on
   // along the Tab order: with no control focused, the window takes the
@@ -315,12 +311,13 @@ void TableWindow::place_view_buttons() {
     const QFont design = font_for(7, true);
     const int px = fitted_pixels(design, design.pixelSize(), TableLayout::least_pixels(scale_),
                                  b->text(), b->width() - 2 * radius);
-    set_style(b, QStringLiteral("QPushButton { background: rgba(11, 22, 16, 215); color: #f4efdc;"
-                                " border: 1px solid #d9b85c; border-radius: %1px;"
-                                " font-size: %2px; font-weight: bold; padding: 0; }"
-                                "QPushButton:hover { background: rgba(40, 60, 44, 230); }")
-                     .arg(radius)
-                     .arg(px));
+    style::restyle(b,
+                   QStringLiteral("QPushButton { background: rgba(11, 22, 16, 215); color: #f4efdc;"
+                                  " border: 1px solid #d9b85c; border-radius: %1px;"
+                                  " font-size: %2px; font-weight: bold; padding: 0; }"
+                                  "QPushButton:hover { background: rgba(40, 60, 44, 230); }")
+                       .arg(radius)
+                       .arg(px));
   }
 }
 

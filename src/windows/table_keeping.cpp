@@ -7,6 +7,7 @@
 #include "windows/record_text.h"
 #include "windows/table_layout.h"
 #include "windows/table_reader.h"
+#include "windows/table_style.h"
 #include "windows/table_window.h"
 #include "windows/tournament_number.h"
 
@@ -93,17 +94,17 @@ QRectF TableWindow::summary_place() const {
 
 void TableWindow::place_keeping_controls() {
   pause_button_->setGeometry(to_view(pause_place).toAlignedRect());
-  pause_button_->setStyleSheet(log_button_->styleSheet());
+  style::restyle(pause_button_, log_button_->styleSheet());
   const QRect table = to_view(TableLayout::summary_room).toAlignedRect();
   paused_label_->setGeometry(table);
-  paused_label_->setStyleSheet(
-      QStringLiteral("QLabel { background: rgba(11, 22, 16, 215); color: #f4efdc;"
-                     " border: 1px solid #d9b85c; border-radius: 6px; font-weight: bold;"
-                     " font-size: %1px; }")
-          .arg(std::max(14, table.height() / 5)));
+  style::restyle(paused_label_,
+                 QStringLiteral("QLabel { background: rgba(11, 22, 16, 215); color: #f4efdc;"
+                                " border: 1px solid #d9b85c; border-radius: 6px; font-weight: bold;"
+                                " font-size: %1px; }")
+                     .arg(std::max(14, table.height() / 5)));
   // The summary's buttons side by side under it.
   for (QPushButton* b : {play_again_button_, close_button_})
-    b->setStyleSheet(log_button_->styleSheet());
+    style::restyle(b, log_button_->styleSheet());
   const QSize size = summary_button_size();
   const int left = table.center().x() - size.width() - summary_button_gap / 2;
   const int top = static_cast<int>(summary_place().bottom()) + summary_button_gap;

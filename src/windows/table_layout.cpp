@@ -349,9 +349,7 @@ std::vector<QRectF> TableLayout::fixed_places() const {
   }
   for (int i = 0; i < backchips_count; ++i) {
     if (i >= seats * pile_chips && i < pot_chip_first) continue;
-    const Rect r = design_rect(backchips(i));
-    const places::Point at = places::chip(i, {r.left, r.top});
-    fixed.push_back(view({at.left, at.top, r.width, r.height}));
+    fixed.push_back(view(places::chip_place(i, design_rect(backchips(i)))));
   }
   for (Element e : {Shape12, Shape13, Command2, Command3}) fixed.push_back(view(design_rect(e)));
   return fixed;

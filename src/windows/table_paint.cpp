@@ -123,10 +123,8 @@ void TableWindow::mark_down(QPainter& painter, int slot, const QRectF& card) con
 QRect TableWindow::chip_place(int index, std::optional<Motion::Point> on_its_way) const {
   // A slide's ends are in the view's places already.
   const ElementState& s = screen_.at(backchips(index));
-  if (!on_its_way) {
-    const places::Point at = places::chip(index, {s.left, s.top});
-    return snapped(to_view({at.left, at.top, s.width, s.height}));
-  }
+  if (!on_its_way)
+    return snapped(to_view(places::chip_place(index, {s.left, s.top, s.width, s.height})));
   return snapped(to_view(
       {static_cast<int>(on_its_way->x), static_cast<int>(on_its_way->y), s.width, s.height}));
 }

@@ -88,4 +88,9 @@ Point chip(int index, Point at) {
   return {at.left + by.left, at.top + by.top};
 }
 
+Rect chip_place(int index, Rect at) {
+  const Point shown = chip(index, Point{at.left, at.top});
+  return {shown.left, shown.top, at.width, at.height};
+}
+
 }  // namespace tarvix::windows::places

@@ -38,5 +38,7 @@ struct Point {
 // `at`: a bet pile moves with its seat's bet amount, and so does a pot chip
 // that slides onto it.
 Point chip(int index, Point at);
+// The same for the chip's whole place.
+Rect chip_place(int index, Rect at);
 
 }  // namespace tarvix::windows::places

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QWidget>
 
 namespace tarvix::windows::style {
 
@@ -28,6 +29,11 @@ inline QString sheet_style() {
              "QMessageBox QPushButton:hover { background: #f0eadb; }"
              "QMessageBox QPushButton:focus { border: 3px solid #0b3d91; }")
       .arg(sheet_back.name(), gold.name(), cream.name());
+}
+
+// Restyling re-polishes the widget: only when the style really changes.
+inline void restyle(QWidget* widget, const QString& style) {
+  if (widget->styleSheet() != style) widget->setStyleSheet(style);
 }
 
 }  // namespace tarvix::windows::style
